@@ -1,0 +1,15 @@
+# Shared by the scripts: paths and the one build step.
+set -euo pipefail
+ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+BUILD_DIR="${TOVIK_BUILD_DIR:-$ROOT/build}"
+FUZZ_BUILD_DIR="${TOVIK_FUZZ_BUILD_DIR:-$ROOT/build-fuzz}"
+JOBS="$(nproc)"
+
+tovik_install() {
+  bash "$ROOT/scripts/install-deps.sh"
+}
+
+tovik_build() {
+  cmake -S "$ROOT" -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+  cmake --build "$BUILD_DIR" -j "$JOBS"
+}

@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, writes the demo card and opens it.
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+
+tovik_install
+tovik_build
+
+CARD="$BUILD_DIR/demo-card"
+if [ ! -d "$CARD" ]; then
+  "$BUILD_DIR/demo/tovik-demo-card" "$CARD"
+fi
+
+"$BUILD_DIR/src/cli/tovik" list "$CARD"
+first="$(find "$CARD" -iname 'event_*_F.MP4' | sort | head -n 1)"
+"$BUILD_DIR/src/cli/tovik" telemetry "$first" --csv | head -n 15

@@ -1,0 +1,53 @@
+// The `tovik` command-line tool: card and recording functions for scripts.
+#include "cli/CliOutput.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+
+#include <array>
+#include <clocale>
+
+namespace {
+
+using CommandFunction = int (*)(const QStringList &arguments);
+
+struct Command {
+    const char *name;
+    const char *summary;
+    CommandFunction run;
+};
+
+// Each entry's function lives in <Name>Command.cpp and takes the arguments
+// after the sub-command name.
+const std::array<Command, 0> kCommands{{
+}};
+
+int printUsage()
+{
+    QString text = "usage: tovik <command> [options]\n\ncommands:\n";
+    for (const Command &command : kCommands)
+        text += QString("  %1  %2\n").arg(QString::fromLatin1(command.name), -10).arg(QString::fromLatin1(command.summary));
+    text += "\n'tovik <command> --help' describes one command.";
+    cli::printLine(text);
+    return cli::kExitOk;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName("tovik");
+    QCoreApplication::setApplicationVersion(QStringLiteral(TOVIK_VERSION));
+    std::setlocale(LC_NUMERIC, "C");
+
+    QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() < 2 || arguments.at(1) == "--help" || arguments.at(1) == "-h")
+        return printUsage();
+    const QString name = arguments.at(1);
+    for (const Command &command : kCommands) {
+        if (name == QLatin1String(command.name))
+            return command.run(arguments.mid(1));
+    }
+    return cli::fail(QString("unknown command '%1' (see 'tovik --help')").arg(name));
+}
