@@ -1,5 +1,6 @@
 // The `tovik` command-line tool: card and recording functions for scripts.
 #include "cli/CliOutput.h"
+#include "cli/ListCommand.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -19,7 +20,8 @@ struct Command {
 
 // Each entry's function lives in <Name>Command.cpp and takes the arguments
 // after the sub-command name.
-const std::array<Command, 0> kCommands{{
+const std::array<Command, 1> kCommands{{
+    {"list", "list the recordings of a folder and their front/rear pairs", cli::runList},
 }};
 
 int printUsage()
