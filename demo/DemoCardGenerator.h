@@ -1,0 +1,31 @@
+#pragma once
+
+#include "demo/DemoCardOptions.h"
+#include "demo/DemoCardPlan.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <map>
+
+// Writes the recordings and odd files of a demo card. Each camera's picture
+// stream is encoded once and every recording of that camera reuses it with
+// its own stretch of the drive in the data track.
+class DemoCardGenerator {
+public:
+    explicit DemoCardGenerator(const DemoCardOptions &options);
+
+    const DemoCardPlan &plan() const { return m_plan; }
+
+    // An empty text on success, else what went wrong.
+    QString writeRecordings();
+
+private:
+    QString encodeStreams();
+    QString writeFile(const std::string &relativePath, const std::vector<std::uint8_t> &bytes) const;
+    std::vector<std::uint8_t> recordingBytes(const DemoCardPlan::Recording &recording) const;
+
+    DemoCardOptions m_options;
+    DemoCardPlan m_plan;
+    std::map<DemoCardPlan::Camera, std::vector<std::uint8_t>> m_encoded;
+};
