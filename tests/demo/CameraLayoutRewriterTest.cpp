@@ -1,0 +1,116 @@
+#include "demo/CameraLayoutRewriter.h"
+#include "demo/CameraMp4Writer.h"
+#include "demo/Mp4BoxBuilder.h"
+#include "demo/Mp4BoxReader.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <string>
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+using B = Mp4BoxBuilder;
+
+Bytes text(const std::string &value)
+{
+    return Bytes(value.begin(), value.end());
+}
+
+// A chunk-offset table (stco, or co64 when wide) listing the given offsets.
+Bytes offsetTable(const std::vector<std::uint64_t> &offsets, bool wide)
+{
+    Bytes payload(4, 0);
+    B::appendBigEndian32(payload, static_cast<std::uint32_t>(offsets.size()));
+    for (std::uint64_t offset : offsets) {
+        if (wide)
+            B::appendBigEndian32(payload, static_cast<std::uint32_t>(offset >> 32));
+        B::appendBigEndian32(payload, static_cast<std::uint32_t>(offset));
+    }
+    return B::box(wide ? "co64" : "stco", payload);
+}
+
+Bytes mediaTrack(const std::vector<std::uint64_t> &offsets, bool wide)
+{
+    const Bytes stbl = B::container("stbl", {B::box("stsd", Bytes(8, 0)), B::box("stts", Bytes(8, 0)),
+                                             B::box("stsc", Bytes(8, 0)), B::box("stsz", Bytes(12, 0)),
+                                             offsetTable(offsets, wide)});
+    const Bytes minf = B::container("minf", {B::box("vmhd", Bytes(12, 0)), B::box("dinf", {}), stbl});
+    const Bytes mdia = B::container("mdia", {B::box("mdhd", Bytes(24, 0)), B::box("hdlr", Bytes(24, 0)), minf});
+    return B::container("trak", {B::box("tkhd", Bytes(84, 0)), mdia});
+}
+
+// What ffmpeg writes: ftyp, free, mdat, moov with two tracks and udta.
+Bytes ffmpegLikeFile(std::uint32_t timescale = 1000)
+{
+    Bytes file = B::box("ftyp", text("isom0200isomiso2avc1mp41"));
+    B::appendBytes(file, B::box("free", {}));
+    const std::size_t payload = file.size() + 8;
+    B::appendBytes(file, B::box("mdat", text("VIDEO-1|AUDIO-1|VIDEO-2|")));
+    Bytes mvhd = CameraMp4Writer::movieHeader(2000, 3);
+    Mp4BoxReader::putBigEndian32(mvhd, 20, timescale);
+    B::appendBytes(file, B::container("moov", {mvhd, mediaTrack({payload, payload + 16}, false),
+                                               mediaTrack({payload + 8}, true), B::box("udta", text("tag"))}));
+    return file;
+}
+
+std::string textAt(const Bytes &file, std::uint64_t offset, std::size_t length)
+{
+    return std::string(file.begin() + static_cast<std::ptrdiff_t>(offset),
+                       file.begin() + static_cast<std::ptrdiff_t>(offset + length));
+}
+
+Mp4BoxReader::Box descend(const Bytes &file, Mp4BoxReader::Box box, std::initializer_list<const char *> path)
+{
+    for (const char *type : path)
+        box = Mp4BoxReader::find(Mp4BoxReader::children(file, box), type);
+    return box;
+}
+
+} // namespace
+
+TEST(CameraLayoutRewriter, KeepsMediaReachableAndPutsDataTrackFifth)
+{
+    const std::vector<Bytes> chunks{Bytes(210, 0xA1), Bytes(210, 0xB2)};
+    const Bytes out = CameraLayoutRewriter::rewrite(ffmpegLikeFile(), chunks, 2000);
+
+    const auto top = Mp4BoxReader::boxes(out, 0, out.size());
+    ASSERT_EQ(top.size(), 3u);
+    EXPECT_EQ(textAt(out, top[0].offset + 4, 8), "ftypavc1");
+    EXPECT_EQ(top[2].type, "moov");
+    const auto moov = Mp4BoxReader::children(out, top[2]);
+    std::vector<std::string> types;
+    for (const auto &box : moov)
+        types.push_back(box.type);
+    EXPECT_EQ(types, (std::vector<std::string>{"mvhd", "trak", "trak", "free", "trak"}));
+    // The data track takes ffmpeg's next free track number.
+    EXPECT_EQ(Mp4BoxReader::bigEndian32(out, moov[0].end() - 4), 4u);
+    EXPECT_EQ(Mp4BoxReader::bigEndian32(out, descend(out, moov[4], {"tkhd"}).payloadOffset() + 12), 3u);
+
+    // Both kinds of offset table now point at the same media bytes as before.
+    const auto video = descend(out, moov[1], {"mdia", "minf", "stbl", "stco"});
+    EXPECT_EQ(textAt(out, Mp4BoxReader::bigEndian32(out, video.payloadOffset() + 8), 8), "VIDEO-1|");
+    EXPECT_EQ(textAt(out, Mp4BoxReader::bigEndian32(out, video.payloadOffset() + 12), 8), "VIDEO-2|");
+    const auto audio = descend(out, moov[2], {"mdia", "minf", "stbl", "co64"});
+    EXPECT_EQ(textAt(out, Mp4BoxReader::bigEndian64(out, audio.payloadOffset() + 8), 8), "AUDIO-1|");
+
+    const auto data = descend(out, moov[4], {"mdia", "minf", "stbl", "stco"});
+    ASSERT_EQ(Mp4BoxReader::bigEndian32(out, data.payloadOffset() + 4), 2u);
+    for (std::size_t i = 0; i < chunks.size(); ++i) {
+        const std::uint32_t offset = Mp4BoxReader::bigEndian32(out, data.payloadOffset() + 8 + 4 * i);
+        EXPECT_EQ(Bytes(out.begin() + offset, out.begin() + offset + 210), chunks[i]);
+    }
+}
+
+TEST(CameraLayoutRewriter, RefusesFilesItCannotLayOut)
+{
+    EXPECT_THROW(CameraLayoutRewriter::rewrite(ffmpegLikeFile(600), {}, 2000), std::runtime_error);
+
+    Bytes truncated = ffmpegLikeFile();
+    truncated.resize(truncated.size() - 10);
+    EXPECT_THROW(CameraLayoutRewriter::rewrite(truncated, {}, 2000), std::runtime_error);
+
+    const Bytes withoutMovie = B::box("ftyp", text("isom0200"));
+    EXPECT_THROW(CameraLayoutRewriter::rewrite(withoutMovie, {}, 2000), std::runtime_error);
+}
