@@ -1,5 +1,6 @@
 // tovik-demo-card: writes a folder that looks like the SD card of a Tovik
 // dashcam, for trying the viewer and for the tests and benchmarks.
+#include "demo/DemoCardFilesWriter.h"
 #include "demo/DemoCardGenerator.h"
 #include "demo/DemoCardOptions.h"
 
@@ -32,6 +33,8 @@ int main(int argc, char **argv)
     DemoCardGenerator generator(*options);
     if (error = generator.writeRecordings(); !error.isEmpty())
         return fail(error);
+    if (const auto cardFilesError = DemoCardFilesWriter::write(options->outputDirectory.toStdString()))
+        return fail(QString::fromStdString(*cardFilesError));
 
     QTextStream(stdout) << "wrote " << generator.plan().recordings().size() << " recordings to "
                         << options->outputDirectory << " in " << timer.elapsed() << " ms" << Qt::endl;

@@ -1,0 +1,46 @@
+#include "cli/ClockCommand.h"
+
+#include "cli/CliOutput.h"
+#include "tools/TKClockFile.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace cli {
+
+int runClock(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription("Writes timeset.cfg, from which the camera sets its clock at the next start: "
+                                     "the local time as 19 bytes \"YYYY/MM/DD HH:MM:SS\".");
+    parser.addHelpOption();
+    parser.addPositionalArgument("PATH", "A card folder (timeset.cfg is written at its root) or the file itself.");
+    const QCommandLineOption timeOption("time", "The local time to send instead of now.", "YYYY/MM/DD HH:MM:SS");
+    parser.addOption(timeOption);
+    parser.process(arguments);
+    const QStringList positional = parser.positionalArguments();
+    if (positional.size() != 1)
+        return fail("clock: give exactly one card folder or file (see 'tovik clock --help')");
+
+    std::tm time = TKClockFile::localNow();
+    if (parser.isSet(timeOption)) {
+        const auto parsed = TKClockFile::parse(parser.value(timeOption).toStdString());
+        if (!parsed)
+            return fail("clock: '" + parser.value(timeOption) + "' is not a valid time in the form YYYY/MM/DD HH:MM:SS");
+        time = *parsed;
+    }
+    QString path = positional.first();
+    if (QFileInfo(path).isDir())
+        path = QDir(path).filePath(TKClockFile::kFileName);
+    if (auto error = TKClockFile::write(QFile::encodeName(path).toStdString(), time)) {
+        const QString detail = QString::fromLocal8Bit(error->systemError.c_str());
+        return fail(error->writeProtected ? "clock: the card is write-protected (" + detail + ")"
+                                          : "clock: could not write (" + detail + ")");
+    }
+    printLine(QString("wrote %1: %2").arg(path, QString::fromStdString(*TKClockFile::textFor(time))));
+    return kExitOk;
+}
+
+} // namespace cli
