@@ -13,9 +13,9 @@
 namespace cli {
 namespace {
 
-QString fromFileName(const std::string &name)
+QString fromFileName(std::string_view name)
 {
-    return QFile::decodeName(QByteArray::fromStdString(name));
+    return QFile::decodeName(QByteArray(name.data(), static_cast<qsizetype>(name.size())));
 }
 
 QJsonValue pathOrNull(const std::shared_ptr<const VRDMedia> &media)

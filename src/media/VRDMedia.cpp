@@ -3,8 +3,6 @@
 #include "media/VRDMediaNamePrefix.h"
 #include "media/VRDPathParts.h"
 
-#include <cstdio>
-
 namespace {
 
 bool isBlank(char c)
@@ -48,36 +46,44 @@ void VRDMedia::parsePath(std::string_view path)
     *this = VRDMedia();
     const VRDPathParts parts = VRDPathParts::split(path);
     m_path = parts.path;
-    m_mediaName = parts.stem;
-    m_extension = parts.extension;
-    m_dir = parts.dir;
+    const auto sliceOf = [&parts](std::string_view part) {
+        return part.empty() ? Slice{} : Slice{static_cast<std::size_t>(part.data() - parts.path.data()), part.size()};
+    };
+    m_mediaName = sliceOf(parts.stem);
+    m_extension = sliceOf(parts.extension);
+    m_dir = sliceOf(parts.dir);
 
-    if (!hasRecordingNameLength(m_mediaName)) {
+    const std::string_view name = mediaName();
+    if (!hasRecordingNameLength(name)) {
         updateToUnknown();
         return;
     }
     m_mediaDirection = DirectionUnknown;
-    if (const VRDMediaNamePrefix *prefix = VRDMediaNamePrefix::find(m_mediaName)) {
+    if (const VRDMediaNamePrefix *prefix = VRDMediaNamePrefix::find(name)) {
         m_mediaDivision = prefix->mediaDivision;
-        if (!parseTimeByName(m_mediaName, prefix->timeStart)) {
+        if (!parseTimeByName(name, prefix->timeStart)) {
             updateToUnknown();
             return;
         }
     }
-    if (m_mediaName.ends_with("_F"))
+    if (name.ends_with("_F"))
         m_mediaDirection = DirectionFront;
-    else if (m_mediaName.ends_with("_R"))
+    else if (name.ends_with("_R"))
         m_mediaDirection = DirectionRear;
 }
 
 std::string VRDMedia::fileName() const
 {
-    return m_mediaName + "." + m_extension;
+    std::string name(mediaName());
+    name += '.';
+    name += extension();
+    return name;
 }
 
-std::string VRDMedia::mediaGroupName() const
+std::string_view VRDMedia::mediaGroupName() const
 {
-    return m_mediaName.substr(0, m_mediaName.size() >= 2 ? m_mediaName.size() - 2 : 0);
+    const std::string_view name = mediaName();
+    return name.substr(0, name.size() >= 2 ? name.size() - 2 : 0);
 }
 
 int VRDMedia::compareDate(const VRDMedia &other) const
@@ -127,8 +133,16 @@ bool VRDMedia::parseTimeByName(std::string_view name, std::size_t startPos)
 
 void VRDMedia::updateSortKey()
 {
-    char key[32];
-    std::snprintf(key, sizeof key, "%04d%02d%02d%02d%02d%02d", m_year, m_month, m_day, m_hour, m_minute,
-        m_second);
-    m_sortKey = key;
+    // Written by hand rather than with a format call: it runs once for every
+    // file of a card.
+    const auto put = [this](std::size_t at, std::int32_t value, std::size_t width) {
+        for (std::size_t i = width; i-- > 0; value /= 10)
+            m_sortKey[at + i] = static_cast<char>('0' + value % 10);
+    };
+    put(0, m_year, 4);
+    put(4, m_month, 2);
+    put(6, m_day, 2);
+    put(8, m_hour, 2);
+    put(10, m_minute, 2);
+    put(12, m_second, 2);
 }

@@ -19,9 +19,10 @@ public:
     void parsePath(std::string_view path);
 
     const std::string &path() const { return m_path; }
-    const std::string &mediaName() const { return m_mediaName; }
-    const std::string &extension() const { return m_extension; }
-    const std::string &dir() const { return m_dir; }
+    // These view the stored path: they live as long as the media.
+    std::string_view mediaName() const { return m_mediaName.in(m_path); }
+    std::string_view extension() const { return m_extension.in(m_path); }
+    std::string_view dir() const { return m_dir.in(m_path); }
     std::int32_t year() const { return m_year; }
     std::int32_t month() const { return m_month; }
     std::int32_t day() const { return m_day; }
@@ -41,7 +42,7 @@ public:
     std::string fileName() const;
     // The name without its last two characters (the camera suffix), shared
     // by the front and the rear file of one recording.
-    std::string mediaGroupName() const;
+    std::string_view mediaGroupName() const;
     // The start time as 14 digits, "00000000000000" when unknown.
     const std::string &yyyymmddhhmiss() const { return m_sortKey; }
 
@@ -54,14 +55,23 @@ public:
     static bool hasRecordingNameLength(std::string_view mediaName);
 
 private:
+    // A part of the path, kept as a place in it so that a media holds one
+    // string however it is copied.
+    struct Slice {
+        std::size_t offset = 0;
+        std::size_t length = 0;
+
+        std::string_view in(const std::string &text) const { return std::string_view(text).substr(offset, length); }
+    };
+
     void updateToUnknown();
     bool parseTimeByName(std::string_view name, std::size_t startPos);
     void updateSortKey();
 
     std::string m_path;
-    std::string m_mediaName;
-    std::string m_extension;
-    std::string m_dir;
+    Slice m_mediaName;
+    Slice m_extension;
+    Slice m_dir;
     std::string m_sortKey = "00000000000000";
     std::int32_t m_year = 0;
     std::int32_t m_month = 0;

@@ -6,12 +6,11 @@
 
 namespace {
 
-std::string pairKeyOfFileName(std::string_view fileName)
+std::string_view withoutCameraSuffix(std::string_view name)
 {
-    std::string_view key = VRDPathParts::split(fileName).stem;
-    if (key.ends_with("_F") || key.ends_with("_R"))
-        key.remove_suffix(2);
-    return std::string(key);
+    if (name.ends_with("_F") || name.ends_with("_R"))
+        name.remove_suffix(2);
+    return name;
 }
 
 } // namespace
@@ -31,7 +30,7 @@ std::shared_ptr<const VRDMedia> VRDMediaCatalog::mediaAtIndex(std::size_t index)
 
 std::optional<VRDMediaPair> VRDMediaCatalog::findMediaPairWithFileName(std::string_view fileName) const
 {
-    const auto found = m_mediaPairDic.find(pairKeyOfFileName(fileName));
+    const auto found = m_mediaPairDic.find(withoutCameraSuffix(VRDPathParts::split(fileName).stem));
     if (found == m_mediaPairDic.end())
         return std::nullopt;
     return found->second;
@@ -39,9 +38,10 @@ std::optional<VRDMediaPair> VRDMediaCatalog::findMediaPairWithFileName(std::stri
 
 void VRDMediaCatalog::addMedia(std::shared_ptr<const VRDMedia> media)
 {
-    auto found = m_mediaPairDic.find(pairKeyOfFileName(media->fileName()));
+    // The name itself is what a look-up by the media's file name finds.
+    auto found = m_mediaPairDic.find(withoutCameraSuffix(media->mediaName()));
     if (found == m_mediaPairDic.end())
-        found = m_mediaPairDic.emplace(media->mediaGroupName(), VRDMediaPair{}).first;
+        found = m_mediaPairDic.emplace(std::string(media->mediaGroupName()), VRDMediaPair{}).first;
     VRDMediaPair &pair = found->second;
     if (media->isRearMedia())
         pair.rearMedia = media;

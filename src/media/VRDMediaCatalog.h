@@ -4,6 +4,7 @@
 #include "media/VRDMediaPair.h"
 
 #include <cstddef>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -27,7 +28,7 @@ public:
     // The recording at the index, or nullptr past the end.
     std::shared_ptr<const VRDMedia> mediaAtIndex(std::size_t index) const;
     const std::vector<std::shared_ptr<const VRDMedia>> &medias() const { return m_medias; }
-    const std::map<std::string, VRDMediaPair> &mediaPairDic() const { return m_mediaPairDic; }
+    const std::map<std::string, VRDMediaPair, std::less<>> &mediaPairDic() const { return m_mediaPairDic; }
 
     // The pair of a file name, a path or a group name: the last path
     // component without extension and without a trailing "_F"/"_R".
@@ -41,5 +42,5 @@ private:
     std::string m_directoryPath;
     bool m_directoryListed = false;
     std::vector<std::shared_ptr<const VRDMedia>> m_medias;
-    std::map<std::string, VRDMediaPair> m_mediaPairDic;
+    std::map<std::string, VRDMediaPair, std::less<>> m_mediaPairDic;
 };

@@ -13,36 +13,51 @@
 
 namespace {
 
-struct DirectoryEntry {
-    std::string name;
-    unsigned char type;
+// The entries of one folder, their names packed into one buffer: a card
+// folder holds thousands of them.
+class DirectoryListing {
+public:
+    struct Entry {
+        std::size_t offset;
+        std::size_t length;
+        unsigned char type;
+    };
+
+    // Reads all entries at once and closes the folder, so a deep tree holds
+    // no more than one open folder at a time.
+    explicit DirectoryListing(int directoryFd)
+    {
+        DIR *directory = ::fdopendir(directoryFd);
+        if (directory == nullptr) {
+            ::close(directoryFd);
+            return;
+        }
+        while (const dirent *entry = ::readdir(directory)) {
+            const std::string_view name = entry->d_name;
+            if (name == "." || name == "..")
+                continue;
+            m_entries.push_back({m_names.size(), name.size(), entry->d_type});
+            m_names += name;
+        }
+        ::closedir(directory);
+    }
+
+    const std::vector<Entry> &entries() const { return m_entries; }
+    std::string_view name(const Entry &entry) const
+    {
+        return std::string_view(m_names).substr(entry.offset, entry.length);
+    }
+
+private:
+    std::string m_names;
+    std::vector<Entry> m_entries;
 };
 
-// Reads all entries at once and closes the folder, so a deep tree holds no
-// more than one open folder at a time.
-std::vector<DirectoryEntry> readEntries(int directoryFd)
+bool isDirectory(unsigned char type, const std::string &path)
 {
-    std::vector<DirectoryEntry> entries;
-    DIR *directory = ::fdopendir(directoryFd);
-    if (directory == nullptr) {
-        ::close(directoryFd);
-        return entries;
-    }
-    while (const dirent *entry = ::readdir(directory)) {
-        const std::string_view name = entry->d_name;
-        if (name == "." || name == "..")
-            continue;
-        entries.push_back({std::string(name), entry->d_type});
-    }
-    ::closedir(directory);
-    return entries;
-}
-
-bool isDirectory(const DirectoryEntry &entry, const std::string &path)
-{
-    if (entry.type == DT_DIR)
+    if (type == DT_DIR)
         return true;
-    if (entry.type != DT_LNK && entry.type != DT_UNKNOWN)
+    if (type != DT_LNK && type != DT_UNKNOWN)
         return false;
     struct stat status {};
     return ::stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
@@ -103,14 +118,18 @@ bool VRDMediaWalker::eachDir(const std::string &directoryPath)
         ::close(fd);
         return true;
     }
-    const std::string prefix = directoryPath == "/" ? directoryPath : directoryPath + "/";
-    for (const DirectoryEntry &entry : readEntries(fd)) {
-        const std::string path = prefix + entry.name;
-        if (isDirectory(entry, path)) {
+    const DirectoryListing listing(fd);
+    std::string path = directoryPath == "/" ? directoryPath : directoryPath + "/";
+    const std::size_t prefixLength = path.size();
+    for (const DirectoryListing::Entry &entry : listing.entries()) {
+        const std::string_view name = listing.name(entry);
+        path.resize(prefixLength);
+        path += name;
+        if (isDirectory(entry.type, path)) {
             eachDir(path);
             continue;
         }
-        if (!hasMp4Extension(entry.name))
+        if (!hasMp4Extension(name))
             continue;
         std::shared_ptr<const VRDMedia> media = createMediaByPath(path);
         if (media == nullptr)
