@@ -4,6 +4,7 @@
 #include "cli/ConfigCommand.h"
 #include "cli/DrvinfoCommand.h"
 #include "cli/ListCommand.h"
+#include "cli/TelemetryCommand.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -23,11 +24,12 @@ struct Command {
 
 // Each entry's function lives in <Name>Command.cpp and takes the arguments
 // after the sub-command name.
-const std::array<Command, 4> kCommands{{
+const std::array<Command, 5> kCommands{{
     {"list", "list the recordings of a folder and their front/rear pairs", cli::runList},
     {"config", "show, change or create a config.bin", cli::runConfig},
     {"drvinfo", "show or export the drive-information log", cli::runDrvinfo},
     {"clock", "write the clock-setting file timeset.cfg", cli::runClock},
+    {"telemetry", "show the G-sensor and GPS samples embedded in a recording", cli::runTelemetry},
 }};
 
 int printUsage()

@@ -1,0 +1,59 @@
+#include "cli/TelemetryCommand.h"
+
+#include "blackbox/VRDBlackBoxData.h"
+#include "blackbox/VRDTelemetryFormatter.h"
+#include "cli/CliOutput.h"
+
+#include <QCommandLineParser>
+#include <QFile>
+#include <QFileInfo>
+
+namespace cli {
+
+int runTelemetry(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription("Show the G-sensor and GPS samples embedded in a recording.");
+    parser.addHelpOption();
+    parser.addPositionalArgument("FILE", "the recording (.mp4) to read");
+    const QCommandLineOption jsonOption("json", "every list as JSON");
+    const QCommandLineOption csvOption("csv", "one CSV row per sample");
+    const QCommandLineOption gpxOption("gpx", "the record positions as a GPX 1.1 track");
+    parser.addOptions({jsonOption, csvOption, gpxOption});
+    parser.process(arguments);
+
+    const QStringList positional = parser.positionalArguments();
+    if (positional.size() != 1)
+        return fail("telemetry takes exactly one recording (see 'tovik telemetry --help')");
+    const int formats = int(parser.isSet(jsonOption)) + int(parser.isSet(csvOption)) + int(parser.isSet(gpxOption));
+    if (formats > 1)
+        return fail("choose one of --json, --csv and --gpx");
+
+    const QString path = positional.first();
+    const QFileInfo info(path);
+    if (!info.exists())
+        return fail(QString("%1: no such file").arg(path));
+    if (!info.isFile())
+        return fail(QString("%1: not a regular file").arg(path));
+
+    VRDBlackBoxData data;
+    if (!data.ExtractStreamInformation(QFile::encodeName(path).toStdString()))
+        return fail(QString("%1: cannot read the data track (unreadable, or not a recording of the camera)").arg(path));
+    const auto samples = data.snapshot();
+
+    std::string text;
+    if (parser.isSet(jsonOption))
+        text = VRDTelemetryFormatter::json(path.toStdString(), true, *samples);
+    else if (parser.isSet(csvOption))
+        text = VRDTelemetryFormatter::csv(*samples);
+    else if (parser.isSet(gpxOption))
+        text = VRDTelemetryFormatter::gpx(*samples);
+    else
+        text = VRDTelemetryFormatter::summary(*samples);
+    if (!text.empty() && text.back() == '\n')
+        text.pop_back();
+    printLine(QString::fromStdString(text));
+    return kExitOk;
+}
+
+} // namespace cli
