@@ -1,0 +1,23 @@
+#include "widgets/TKColorBackgroundView.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+
+TKColorBackgroundView::TKColorBackgroundView(QWidget *parent) : QWidget(parent)
+{
+}
+
+void TKColorBackgroundView::setBackgroundColor(const QColor &colour)
+{
+    m_backgroundColor = colour;
+    update();
+}
+
+void TKColorBackgroundView::paintEvent(QPaintEvent *event)
+{
+    if (m_backgroundColor.isValid()) {
+        QPainter painter(this);
+        painter.fillRect(event->rect(), m_backgroundColor);
+    }
+    QWidget::paintEvent(event);
+}

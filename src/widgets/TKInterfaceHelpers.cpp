@@ -1,0 +1,55 @@
+#include "widgets/TKInterfaceHelpers.h"
+
+#include "widgets/TKSegmentedControl.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QMessageBox>
+
+void TKSetSegmentLabels(TKSegmentedControl *control, const QStringList &labels)
+{
+    control->setSegmentCount(static_cast<int>(labels.size()));
+    for (int segment = 0; segment < labels.size(); ++segment)
+        control->setLabel(labels.at(segment), segment);
+}
+
+void TKSetComboItems(QComboBox *combo, const QStringList &items)
+{
+    combo->clear();
+    combo->addItems(items);
+}
+
+void TKSetCellTitles(const QList<QAbstractButton *> &cells, const QStringList &titles)
+{
+    const qsizetype count = std::min(cells.size(), titles.size());
+    for (qsizetype cell = 0; cell < count; ++cell)
+        cells.at(cell)->setText(titles.at(cell));
+}
+
+void TKCenterViewHorizontally(QWidget *view, const QWidget *reference)
+{
+    const int centre = reference->geometry().center().x();
+    view->move(centre - view->width() / 2, view->y());
+}
+
+void TKShowAlertSheet(QWidget *window, const QString &message, const QString &informativeText,
+                      std::function<void()> onEnd)
+{
+    auto *alert = new QMessageBox(QMessageBox::Warning, message, message, QMessageBox::Ok, window);
+    alert->setInformativeText(informativeText);
+    alert->setWindowModality(window ? Qt::WindowModal : Qt::ApplicationModal);
+    alert->setAttribute(Qt::WA_DeleteOnClose);
+    if (onEnd)
+        QObject::connect(alert, &QMessageBox::finished, alert, [onEnd](int) { onEnd(); });
+    alert->open();
+}
+
+void TKShowAlert(QWidget *window, const QString &message, const QString &informativeText)
+{
+    TKShowAlertSheet(window, message, informativeText, {});
+}
+
+bool TKIsEmptyString(const QString &text)
+{
+    return text.isEmpty();
+}
