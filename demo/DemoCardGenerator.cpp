@@ -7,7 +7,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QTemporaryDir>
 
 #include <stdexcept>
@@ -94,11 +93,12 @@ QString DemoCardGenerator::writeFile(const std::string &relativePath, const std:
     const QString path = QDir(m_options.outputDirectory).filePath(QString::fromStdString(relativePath));
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
         return "cannot make the folder for " + path;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    // A plain write: syncing each of thousands of demo files would take minutes.
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return "cannot write " + path + ": " + file.errorString();
     const auto size = static_cast<qint64>(bytes.size());
-    if (file.write(reinterpret_cast<const char *>(bytes.data()), size) != size || !file.commit())
+    if (file.write(reinterpret_cast<const char *>(bytes.data()), size) != size || !file.flush())
         return "cannot write " + path + ": " + file.errorString();
     return {};
 }
