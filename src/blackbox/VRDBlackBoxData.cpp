@@ -19,6 +19,7 @@ constexpr std::size_t kGpsBlockSize = 129;
 constexpr std::size_t kNmeaTextSize = 128;
 // Offset-table entries fetched per read.
 constexpr std::uint32_t kEntriesPerRead = 1024;
+constexpr std::uint64_t kReserveCap = 1 << 16;
 
 constexpr std::string_view kStartLine = "#############################   START";
 constexpr std::string_view kFinishLine = "#############################  FINISH";
@@ -55,6 +56,23 @@ std::uint32_t truncatedCount(double value)
     if (!(std::fabs(value) < 9.2e18))
         return 0;
     return static_cast<std::uint32_t>(static_cast<std::int64_t>(value));
+}
+
+// The first index from `from` on whose byte is not zero, or `size`; the
+// padding of a sample's text is usually all zeros, so words are compared.
+std::uint32_t endOfZeroRun(const char *text, std::uint32_t from, std::uint32_t size)
+{
+    std::uint32_t at = from;
+    std::uint64_t word = 0;
+    while (size - at >= sizeof word) {
+        std::memcpy(&word, text + at, sizeof word);
+        if (word != 0)
+            break;
+        at += sizeof word;
+    }
+    while (at < size && text[at] == '\0')
+        ++at;
+    return at;
 }
 
 _SYSTEMTIME utcCalendarTime(std::uint32_t secondsSince1970)
@@ -104,6 +122,11 @@ bool VRDBlackBoxData::extract(VRDByteSource &source)
     if (!table)
         return false;
 
+    // Room for the samples a file of this size can hold, within a cap, so a
+    // corrupt count alone never decides an allocation.
+    const std::uint64_t fitting = std::min<std::uint64_t>({table->readableCount, source.size() / kChunkSize, kReserveCap});
+    reserve(static_cast<std::size_t>(fitting));
+
     std::vector<std::uint8_t> entries;
     for (std::uint32_t first = 0; first < table->readableCount; first += kEntriesPerRead) {
         const std::uint32_t wanted = std::min(kEntriesPerRead, table->readableCount - first);
@@ -114,6 +137,16 @@ bool VRDBlackBoxData::extract(VRDByteSource &source)
     }
     log(kFinishLine);
     return true;
+}
+
+void VRDBlackBoxData::reserve(std::size_t samples)
+{
+    m_NMEAs.reserve(samples);
+    m_GSensors.reserve(samples);
+    m_Times.reserve(samples);
+    m_vGSensorData.reserve(samples);
+    m_vGpsData.reserve(samples);
+    m_RecordFixIndexes.reserve(samples);
 }
 
 void VRDBlackBoxData::readChunk(VRDByteSource &source, std::uint32_t chunkOffset)
@@ -188,6 +221,9 @@ bool VRDBlackBoxData::ParseNMEA(char *text, std::uint32_t size)
                 m_NMEAParser.parse(std::string_view(text + sentenceStart, at - sentenceStart));
                 m_NMEAs.push_back(m_NMEAParser.current().duplicate());
             }
+            // A run of zero bytes is a run of empty sentences: pass it whole.
+            if (byte == '\0')
+                at = endOfZeroRun(text, at + 1, size) - 1;
             sentenceStart = at + 1;
         }
     }

@@ -55,6 +55,7 @@ public:
 
 private:
     bool extract(VRDByteSource &source);
+    void reserve(std::size_t samples);
     void readChunk(VRDByteSource &source, std::uint32_t chunkOffset);
     void log(std::string_view line) const;
 
