@@ -185,14 +185,23 @@ def accent_button(name, size):
 
 # ---------------------------------------------------------------- recording table icons
 def car_icons():
+    """Badge of a recording: a car seen from its front or its back, tinted by kind, and F or R."""
     kinds = {"alwa": GREEN, "motion": AMBER, "event": RED}
+    car = ("M3.2 7.2 L4.6 3.6 Q5 2.6 6.1 2.6 H11.9 Q13 2.6 13.4 3.6 L14.8 7.2 Q16 7.6 16 8.8 V11.6 "
+           "Q16 12.4 15.2 12.4 H2.8 Q2 12.4 2 11.6 V8.8 Q2 7.6 3.2 7.2 Z")
     for camera, letter in (("front", "F"), ("rear", "R")):
+        lamp = "#fff6d8" if camera == "front" else "#ff5a4f"
         for kind, colour in kinds.items():
-            body = (f'<rect x="0.5" y="0.5" width="23" height="15" rx="3.5" fill="{colour}" fill-opacity="0.18" '
+            body = (f'<rect x="0.5" y="0.5" width="27" height="15" rx="3.5" fill="{colour}" fill-opacity="0.2" '
                     f'stroke="{colour}" stroke-width="1"/>'
-                    f'<rect x="3" y="3" width="4" height="10" rx="2" fill="{colour}"/>'
-                    f'{word(letter, 11.5, 3.5, 0.9, INK_HOT, 1.6)}')
-            write(f"car_{camera}_{kind}", 24, 16, body)
+                    f'<g transform="translate(1 0.5)"><path d="{car}" fill="{colour}"/>'
+                    f'<path d="M5 4.2 H13 L14 7 H4 Z" fill="#000" fill-opacity="0.35"/>'
+                    f'<rect x="3.4" y="8.6" width="2.6" height="1.6" rx="0.8" fill="{lamp}"/>'
+                    f'<rect x="12" y="8.6" width="2.6" height="1.6" rx="0.8" fill="{lamp}"/>'
+                    f'<rect x="3" y="12.4" width="2.4" height="1.6" rx="0.5" fill="{colour}"/>'
+                    f'<rect x="12.6" y="12.4" width="2.4" height="1.6" rx="0.5" fill="{colour}"/></g>'
+                    f'{word(letter, 19.6, 3.5, 0.9, INK_HOT, 1.6)}')
+            write(f"car_{camera}_{kind}", 28, 16, body)
 
 
 # ---------------------------------------------------------------- video backgrounds
@@ -262,14 +271,16 @@ def strips():
         opacity = "0.45" if pressed else "0.10"
         defs = linear("bezel", top, bottom)
         write(f"bg_bt_info_left{suffix}", 8, 24,
-              f'<path d="M8 0.5 H5 Q0.5 0.5 0.5 5 V19 Q0.5 23.5 5 23.5 H8 Z" fill="url(#bezel)" stroke="{edge}"/>'
+              f'<path d="M8 0 H5 Q0 0 0 5 V19 Q0 24 5 24 H8 Z" fill="url(#bezel)"/>'
+              f'<path d="M8 0.5 H5 Q0.5 0.5 0.5 5 V19 Q0.5 23.5 5 23.5 H8" fill="none" stroke="{edge}"/>'
               f'<path d="M8 1.5 H5 Q1.5 1.5 1.5 5" fill="none" stroke="{line}" stroke-opacity="{opacity}"/>', defs)
         write(f"bg_bt_info_center{suffix}", 4, 24,
               f'<rect width="4" height="24" fill="url(#bezel)"/><rect width="4" height="1" fill="{edge}"/>'
               f'<rect y="23" width="4" height="1" fill="{edge}"/>'
               f'<rect y="1" width="4" height="1" fill="{line}" fill-opacity="{opacity}"/>', defs)
         write(f"bg_bt_info_right{suffix}", 8, 24,
-              f'<path d="M0 0.5 H3 Q7.5 0.5 7.5 5 V19 Q7.5 23.5 3 23.5 H0 Z" fill="url(#bezel)" stroke="{edge}"/>'
+              f'<path d="M0 0 H3 Q8 0 8 5 V19 Q8 24 3 24 H0 Z" fill="url(#bezel)"/>'
+              f'<path d="M0 0.5 H3 Q7.5 0.5 7.5 5 V19 Q7.5 23.5 3 23.5 H0" fill="none" stroke="{edge}"/>'
               f'<path d="M0 1.5 H3 Q6.5 1.5 6.5 5" fill="none" stroke="{line}" stroke-opacity="{opacity}"/>', defs)
 
 
