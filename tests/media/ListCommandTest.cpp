@@ -12,17 +12,17 @@
 
 namespace {
 
-struct Run {
+struct TovikRun {
     int exitCode = -1;
     QByteArray out;
     QByteArray err;
 };
 
-Run runTovik(const QStringList &arguments)
+TovikRun runTovik(const QStringList &arguments)
 {
     QProcess process;
     process.start(QString::fromLocal8Bit(std::getenv("TOVIK_BUILD_DIR")) + "/src/cli/tovik", arguments);
-    Run run;
+    TovikRun run;
     if (!process.waitForFinished(30000))
         return run;
     run.exitCode = process.exitCode();
@@ -46,7 +46,7 @@ TEST(ListCommandTest, JsonHoldsTheSortedRecordingsAndThePairsWithNullForAMissing
     tree.touch("Event/evtA_20230116_090000_F.mp4");
     tree.touch("readme.txt");
 
-    const Run run = runTovik({"list", QString::fromStdString(tree.path() + "/"), "--json"});
+    const TovikRun run = runTovik({"list", QString::fromStdString(tree.path() + "/"), "--json"});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     const QJsonObject root = QJsonDocument::fromJson(run.out).object();
     EXPECT_EQ(root.value("directory").toString(), QString::fromStdString(tree.path()));
@@ -82,7 +82,7 @@ TEST(ListCommandTest, JsonHoldsTheSortedRecordingsAndThePairsWithNullForAMissing
     EXPECT_EQ(frontOnly.value("group").toString(), "evtA_20230116_090000");
     EXPECT_TRUE(frontOnly.value("rear").isNull());
 
-    const Run rows = runTovik({"list", QString::fromStdString(tree.path())});
+    const TovikRun rows = runTovik({"list", QString::fromStdString(tree.path())});
     ASSERT_EQ(rows.exitCode, 0);
     EXPECT_TRUE(rows.out.contains("2023-01-15 14:30:05  always  rear     Normal/alwa_20230115_143005_R.MP4"))
         << rows.out.toStdString();
@@ -94,7 +94,7 @@ TEST(ListCommandTest, AFolderThatIsMissingOrNotAFolderFailsWithOneLine)
     tree.touch("alwa_20230115_143005_F.MP4");
     for (const QStringList &arguments : {QStringList{"list", pathIn(tree, "missing")},
              QStringList{"list", pathIn(tree, "alwa_20230115_143005_F.MP4"), "--json"}, QStringList{"list"}}) {
-        const Run run = runTovik(arguments);
+        const TovikRun run = runTovik(arguments);
         EXPECT_EQ(run.exitCode, 1) << arguments.join(' ').toStdString();
         EXPECT_TRUE(run.out.isEmpty());
         EXPECT_EQ(run.err.count('\n'), 1) << run.err.toStdString();
