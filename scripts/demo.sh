@@ -12,4 +12,5 @@ fi
 
 "$BUILD_DIR/src/cli/tovik" list "$CARD"
 first="$(find "$CARD" -iname 'event_*_F.MP4' | sort | head -n 1)"
-"$BUILD_DIR/src/cli/tovik" telemetry "$first" --csv | head -n 15
+# sed reads to the end, so a long recording does not fail the pipe.
+"$BUILD_DIR/src/cli/tovik" telemetry "$first" --csv | sed -n "1,15p"
