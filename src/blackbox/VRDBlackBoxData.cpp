@@ -199,6 +199,8 @@ std::uint64_t VRDBlackBoxData::frameCount() const
 
 bool VRDBlackBoxData::ParseGSensor(const void *block, std::uint32_t)
 {
+    if (block == nullptr)
+        return false;
     const VRDAviGSensorData raw(block);
     constexpr float kOneOver256 = 0.00390625f;
     m_GSensors.emplace_back(static_cast<float>(raw.data.X) * kOneOver256, static_cast<float>(raw.data.Y) * kOneOver256,

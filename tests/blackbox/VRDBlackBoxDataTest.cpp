@@ -227,6 +227,7 @@ TEST(VRDBlackBoxData, FrameCountAndTimeEvents)
     char text[] = "x";
     EXPECT_FALSE(data.ParseNMEA(nullptr, 1));
     EXPECT_FALSE(data.ParseNMEA(text, 0));
+    EXPECT_FALSE(data.ParseGSensor(nullptr, 16));
     data.clear();
     EXPECT_EQ(data.udatSpeedDisplay(), 0);
     EXPECT_EQ(data.lastTimeEventType(), 0u);
