@@ -10,6 +10,11 @@ VRDMediaList::VRDMediaList(VRDMediaWalkRunner &runner)
 {
 }
 
+VRDMediaList::~VRDMediaList()
+{
+    m_walkStop.request_stop();
+}
+
 void VRDMediaList::setDirectoryPath(std::string directoryPath)
 {
     m_directoryPath = std::move(directoryPath);
@@ -17,8 +22,12 @@ void VRDMediaList::setDirectoryPath(std::string directoryPath)
         return;
     const std::uint64_t generation = ++m_generation;
     m_catalog = VRDMediaCatalog();
+    m_walkStop.request_stop();
+    m_walkStop = std::stop_source();
     std::weak_ptr<VRDMediaList *> self = m_self;
-    m_runner.run([directory = m_directoryPath] { return VRDMediaWalker::walk(directory); },
+    m_runner.run([directory = m_directoryPath, stop = m_walkStop.get_token()] {
+                     return VRDMediaWalker::walk(directory, stop);
+                 },
         [self, generation](VRDMediaCatalog catalog) {
             if (const std::shared_ptr<VRDMediaList *> list = self.lock())
                 (*list)->takeWalkResult(generation, std::move(catalog));

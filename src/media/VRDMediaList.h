@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <stop_token>
 #include <string>
 #include <string_view>
 
@@ -16,10 +17,11 @@
 // Threading: every member is called on the owner's thread. Each walk builds
 // its own catalog aside and the runner delivers it on the owner's thread,
 // where it replaces the current one in one step; a walk overtaken by a later
-// setDirectoryPath is dropped.
+// setDirectoryPath (or outlived by the library) is stopped and dropped.
 class VRDMediaList {
 public:
     explicit VRDMediaList(VRDMediaWalkRunner &runner);
+    ~VRDMediaList();
     VRDMediaList(const VRDMediaList &) = delete;
     VRDMediaList &operator=(const VRDMediaList &) = delete;
 
@@ -48,6 +50,7 @@ private:
     std::string m_directoryPath;
     VRDMediaCatalog m_catalog;
     std::uint64_t m_generation = 0;
+    std::stop_source m_walkStop;
     // Deliveries hold only a weak reference, so a walk that ends after the
     // library is gone is dropped instead of touching freed memory.
     std::shared_ptr<VRDMediaList *> m_self;

@@ -79,9 +79,14 @@ std::string withoutTrailingSlashes(std::string path)
 
 } // namespace
 
-VRDMediaCatalog VRDMediaWalker::walk(const std::string &directoryPath)
+VRDMediaWalker::VRDMediaWalker(std::stop_token stop)
+    : m_stop(std::move(stop))
 {
-    VRDMediaWalker walker;
+}
+
+VRDMediaCatalog VRDMediaWalker::walk(const std::string &directoryPath, std::stop_token stop)
+{
+    VRDMediaWalker walker(std::move(stop));
     const bool listed = walker.eachDir(withoutTrailingSlashes(directoryPath));
     std::stable_sort(walker.m_collected.begin(), walker.m_collected.end(),
         [](const auto &a, const auto &b) { return a->compareDate(*b) < 0; });
@@ -122,6 +127,8 @@ bool VRDMediaWalker::eachDir(const std::string &directoryPath)
     std::string path = directoryPath == "/" ? directoryPath : directoryPath + "/";
     const std::size_t prefixLength = path.size();
     for (const DirectoryListing::Entry &entry : listing.entries()) {
+        if (m_stop.stop_requested())
+            break;
         const std::string_view name = listing.name(entry);
         path.resize(prefixLength);
         path += name;

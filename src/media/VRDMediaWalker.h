@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <memory>
 #include <set>
+#include <stop_token>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -23,17 +24,22 @@ public:
     static constexpr std::size_t kMediaLimit = 15000;
 
     // Synchronous and self-contained: safe on any thread. The result is
-    // sorted by VRDMedia::compareDate and paired by group name.
-    static VRDMediaCatalog walk(const std::string &directoryPath);
+    // sorted by VRDMedia::compareDate and paired by group name. Once a stop
+    // is requested the walk ends early with what it has, for a caller that
+    // no longer wants the result.
+    static VRDMediaCatalog walk(const std::string &directoryPath, std::stop_token stop = {});
 
     // A media for the path when its name (without extension) has the shape
     // of a recording's, else nullptr. Only the name is looked at.
     static std::shared_ptr<const VRDMedia> createMediaByPath(std::string_view path);
 
 private:
+    explicit VRDMediaWalker(std::stop_token stop);
+
     // False when the folder could not be opened.
     bool eachDir(const std::string &directoryPath);
 
+    std::stop_token m_stop;
     std::vector<std::shared_ptr<const VRDMedia>> m_collected;
     std::set<std::pair<dev_t, ino_t>> m_visited;
 };

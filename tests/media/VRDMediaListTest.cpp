@@ -16,7 +16,14 @@ public:
     void run(Walk walk, Deliver deliver) override { m_held.push_back({std::move(walk), std::move(deliver)}); }
 
     std::size_t held() const { return m_held.size(); }
-    void finish(std::size_t index) { m_held.at(index).second(m_held.at(index).first()); }
+    // Runs the walk and delivers its result; answers how many recordings it found.
+    std::size_t finish(std::size_t index)
+    {
+        VRDMediaCatalog catalog = m_held.at(index).first();
+        const std::size_t found = catalog.count();
+        m_held.at(index).second(std::move(catalog));
+        return found;
+    }
 
 private:
     std::vector<std::pair<Walk, Deliver>> m_held;
@@ -88,8 +95,9 @@ TEST(VRDMediaListTest, AWalkOvertakenByALaterFolderIsDropped)
         list.setDirectoryPath(cards.first.path());
         list.setDirectoryPath(cards.second.path());
 
-        runner.finish(staleFinishesFirst ? 0 : 1);
-        runner.finish(staleFinishesFirst ? 1 : 0);
+        // The overtaken walk was told to stop, so it finds nothing.
+        EXPECT_EQ(runner.finish(staleFinishesFirst ? 0 : 1), staleFinishesFirst ? 0u : 2u);
+        EXPECT_EQ(runner.finish(staleFinishesFirst ? 1 : 0), staleFinishesFirst ? 2u : 0u);
         EXPECT_EQ(delegate.calls, 1) << staleFinishesFirst;
         EXPECT_EQ(list.count(), 2u) << staleFinishesFirst;
         EXPECT_EQ(list.catalog().directoryPath(), cards.second.path()) << staleFinishesFirst;
@@ -106,6 +114,6 @@ TEST(VRDMediaListTest, AWalkEndingAfterTheLibraryIsGoneIsDropped)
         list.setDelegate(&delegate);
         list.setDirectoryPath(cards.first.path());
     }
-    runner.finish(0);
+    EXPECT_EQ(runner.finish(0), 0u);
     EXPECT_EQ(delegate.calls, 0);
 }

@@ -7,6 +7,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <stop_token>
 #include <string>
 #include <vector>
 
@@ -109,6 +110,16 @@ TEST(VRDMediaWalkerTest, AFolderThatCannotBeListedGivesAnEmptyUnlistedCatalog)
         EXPECT_FALSE(catalog.directoryListed()) << path;
         EXPECT_EQ(catalog.count(), 0u) << path;
     }
+}
+
+TEST(VRDMediaWalkerTest, AStoppedWalkEndsWithoutGathering)
+{
+    RecordingTree tree;
+    tree.touch("alwa_20230115_143005_F.MP4");
+    std::stop_source stop;
+    stop.request_stop();
+    const VRDMediaCatalog catalog = VRDMediaWalker::walk(tree.path(), stop.get_token());
+    EXPECT_EQ(catalog.count(), 0u);
 }
 
 TEST(VRDMediaWalkerTest, AcceptanceLooksAtLengthAndSuffixOnly)
