@@ -11,12 +11,20 @@ constexpr int kImpactPercent = 40;
 } // namespace
 
 DemoCardPlan::DemoCardPlan(const Settings &settings)
-    : m_settings(settings), m_drive(0, 0, {})
+    : m_settings(settings)
+    , m_recordings(recordingsFor(settings))
+    , m_oddFiles(oddFilesBeside())
+    , m_drive(settings.seed, kStartUtcSeconds, impactSamples(m_recordings))
+{
+}
+
+std::vector<DemoCardPlan::Recording> DemoCardPlan::recordingsFor(const Settings &settings)
 {
     if (settings.durationSeconds < 1)
         throw std::invalid_argument("a recording lasts at least one second");
     if (settings.count < 1)
         throw std::invalid_argument("a card holds at least one recording");
+    std::vector<Recording> recordings;
     const auto samplesPerSlot = static_cast<std::uint64_t>(settings.durationSeconds) * DemoDrive::kSamplesPerSecond;
     std::uint64_t slotIndex = 0;
     for (const Slot &slot : slotsFor(settings.count)) {
@@ -26,18 +34,21 @@ DemoCardPlan::DemoCardPlan(const Settings &settings)
         const std::string stem = folder + slot.prefix + timeField(localStart);
         const std::uint64_t firstSample = slotIndex * samplesPerSlot;
         const auto add = [&](Camera camera, const char *suffix) {
-            if (static_cast<int>(m_recordings.size()) < settings.count)
-                m_recordings.push_back({stem + suffix + "." + slot.extension, camera, firstSample, samplesPerSlot, slot.hasImpact});
+            if (static_cast<int>(recordings.size()) < settings.count)
+                recordings.push_back({stem + suffix + "." + slot.extension, camera, firstSample, samplesPerSlot, slot.hasImpact});
         };
         add(Camera::Front, "_F");
         if (slot.hasRear)
             add(Camera::Rear, "_R");
         ++slotIndex;
     }
+    return recordings;
+}
+
+std::vector<DemoCardPlan::OddFile> DemoCardPlan::oddFilesBeside()
+{
     const std::string firstName = "alwa_" + timeField(kStartUtcSeconds + kLocalUtcOffsetSeconds);
-    m_oddFiles.push_back({firstName + "_F.mov"});
-    m_oddFiles.push_back({firstName.substr(0, firstName.size() - 1) + "_F.MP4"});
-    m_drive = DemoDrive(settings.seed, kStartUtcSeconds, impactSamples(m_recordings));
+    return {{firstName + "_F.mov"}, {firstName.substr(0, firstName.size() - 1) + "_F.MP4"}};
 }
 
 std::vector<BlackBoxSample> DemoCardPlan::samplesOf(const Recording &recording) const

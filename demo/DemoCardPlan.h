@@ -59,6 +59,8 @@ private:
         bool hasImpact;
     };
 
+    static std::vector<Recording> recordingsFor(const Settings &settings);
+    static std::vector<OddFile> oddFilesBeside();
     static std::vector<Slot> slotsFor(int count);
     static std::string timeField(std::int64_t localSeconds);
     static std::set<std::uint64_t> impactSamples(const std::vector<Recording> &recordings);

@@ -104,8 +104,10 @@ void DemoPicturePainter::paint(std::uint32_t frameNumber, std::vector<std::uint8
     const int barLeft = static_cast<int>(frameNumber % static_cast<std::uint32_t>(sweepFrames)) * (m_width - barWidth) / sweepFrames;
     fillRect(out, barLeft, m_height / 2, barLeft + barWidth, bandTop - m_height / 20, kSweepBar);
 
-    const int scale = std::max(1, m_height / 90);
-    paintText(out, std::to_string(frameNumber), m_width / 16, m_height / 12 + 10 * std::max(1, m_height / 40), scale, kWhite);
+    // The digits sit under the camera label, at half its size.
+    const int labelScale = std::max(1, m_height / 40);
+    const int digitsTop = m_height / 12 + (kGlyphHeight + 3) * labelScale;
+    paintText(out, std::to_string(frameNumber), m_width / 16, digitsTop, std::max(1, labelScale / 2), kWhite);
     FrameNumberStrip::paint(out.data(), m_width, m_height, static_cast<std::size_t>(m_width) * 3, frameNumber);
 }
 
