@@ -46,7 +46,6 @@ inline constexpr char kSeekRelative[] = "relative";
 inline constexpr char kSeekAbsolutePercent[] = "absolute-percent";
 inline constexpr char kScreenshotToFile[] = "screenshot-to-file";
 inline constexpr char kScreenshotVideo[] = "video";
-inline constexpr char kVideoReload[] = "video-reload";
 
 // Log level of the messages passed to our log.
 inline constexpr char kLogLevel[] = "warn";

@@ -28,28 +28,29 @@ using namespace MpvProperties;
 
 VRDMpvEngine::VRDMpvEngine(VRDVideoView *view, AudioOutput audioOutput, QObject *parent)
     : VRDMediaEngine(parent)
-    , m_view(view)
 {
     m_trailingTimeNotification.setSingleShot(true);
     connect(&m_trailingTimeNotification, &QTimer::timeout, this, &VRDMpvEngine::emitTimeChanged);
     m_usable = initialize(audioOutput);
-    if (!m_usable || m_view == nullptr)
+    if (!m_usable)
         return;
-    connect(m_view, &VRDVideoView::renderContextReady, this, &VRDMpvEngine::onRenderContextReady);
-    connect(m_view, &VRDVideoView::renderContextLost, this, &VRDMpvEngine::onRenderContextLost);
-    connect(m_view, &VRDVideoView::renderContextFailed, this,
-            [this](const QString &message) { fail(QStringLiteral("video output: ") + message); });
-    m_view->attachMpv(m_mpv.get());
+    // The render context exists before any loadfile: without one libmpv plays sound only.
+    QString errorText;
+    m_usable = m_renderer.start(m_mpv.get(), &errorText);
+    if (!m_usable) {
+        qInfo("mpv video output failed: %s", qPrintable(errorText));
+        return;
+    }
+    if (view != nullptr)
+        view->setFrameSource(&m_renderer);
 }
 
 VRDMpvEngine::~VRDMpvEngine()
 {
+    // The wakeup callback posts to this engine, which is going: silence it before the
+    // core's threads shut down.
     if (m_mpv.get() != nullptr)
         mpv_set_wakeup_callback(m_mpv.get(), nullptr, nullptr);
-    if (m_view != nullptr) {
-        disconnect(m_view, nullptr, this, nullptr);
-        m_view->detachMpv();
-    }
 }
 
 void VRDMpvEngine::wakeup(void *engine)
@@ -145,10 +146,9 @@ void VRDMpvEngine::stop()
 {
     if (!m_usable)
         return;
-    if (m_loadRequested && !m_loadWaitsForView)
+    if (m_loadRequested)
         command({kStop});
     m_loadRequested = false;
-    m_loadWaitsForView = false;
     m_fileLoaded = false;
     m_loadFailed = false;
     m_ended = false;
@@ -164,12 +164,8 @@ void VRDMpvEngine::loadMedia()
     m_ended = false;
     m_fileLoaded = false;
     clearPlaybackValues();
-    // Without a render context libmpv would play the sound only.
-    m_loadWaitsForView = !m_renderReady;
-    if (!m_loadWaitsForView) {
-        ++m_loadsInFlight;
-        command({kLoadFile, m_mediaPath.toUtf8(), kLoadFileReplace});
-    }
+    ++m_loadsInFlight;
+    command({kLoadFile, m_mediaPath.toUtf8(), kLoadFileReplace});
     updateState();
 }
 
@@ -462,20 +458,6 @@ void VRDMpvEngine::handleReply(quint64 requestId, int error)
         updateState();
     }
     fail(QStringLiteral("%1 failed: %2").arg(request, errorText(error)));
-}
-
-void VRDMpvEngine::onRenderContextReady()
-{
-    m_renderReady = true;
-    if (m_loadWaitsForView)
-        loadMedia();
-    else if (m_fileLoaded)
-        command({kVideoReload});
-}
-
-void VRDMpvEngine::onRenderContextLost()
-{
-    m_renderReady = false;
 }
 
 void VRDMpvEngine::clearPlaybackValues()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/MpvFrameRenderer.h"
 #include "app/MpvHandle.h"
 #include "app/VRDMediaEngine.h"
 
@@ -15,8 +16,9 @@ class VRDVideoView;
 struct mpv_event;
 struct mpv_event_property;
 
-// A playback engine on libmpv: one core per engine, drawing into its own VRDVideoView.
-// State and times come from observed properties, delivered on the main thread.
+// A playback engine on libmpv: one core per engine, its frames shown by its own
+// VRDVideoView. State and times come from observed properties, handled on the main
+// thread.
 class VRDMpvEngine : public VRDMediaEngine
 {
     Q_OBJECT
@@ -76,8 +78,6 @@ private:
     void handleEvent(const mpv_event &event);
     void handlePropertyChange(Observed id, const mpv_event_property &property);
     void handleReply(quint64 requestId, int error);
-    void onRenderContextReady();
-    void onRenderContextLost();
 
     void loadMedia();
     void seek(const SeekRequest &request);
@@ -92,14 +92,14 @@ private:
     void emitTimeChanged();
     void fail(const QString &message);
 
+    // Declared first so that it is destroyed last, after the renderer has freed its
+    // render context.
     MpvHandle m_mpv;
+    MpvFrameRenderer m_renderer;
     bool m_usable = false;
-    QPointer<VRDVideoView> m_view;
-    bool m_renderReady = false;
 
     QString m_mediaPath;
     bool m_loadRequested = false;
-    bool m_loadWaitsForView = false;
     bool m_fileLoaded = false;
     bool m_playbackStarted = false;
     bool m_loadFailed = false;

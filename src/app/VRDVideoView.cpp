@@ -1,120 +1,76 @@
 #include "app/VRDVideoView.h"
 
-#include "app/MpvRenderContext.h"
+#include "app/MpvFrameRenderer.h"
 
-#include <mpv/render_gl.h>
-
-#include <QGuiApplication>
-#include <QMetaObject>
 #include <QOpenGLContext>
 #include <QOpenGLFunctions>
-#include <QtDebug>
-
-namespace {
-
-// Called on a libmpv thread: only hand the repaint to the main thread.
-void requestRepaint(void *view)
-{
-    auto *target = static_cast<VRDVideoView *>(view);
-    QMetaObject::invokeMethod(target, [target] { target->update(); }, Qt::QueuedConnection);
-}
-
-void *x11Display()
-{
-    if (auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>())
-        return x11->display();
-    return nullptr;
-}
-
-} // namespace
+#include <QOpenGLTextureBlitter>
 
 VRDVideoView::VRDVideoView(QWidget *parent)
     : QOpenGLWidget(parent)
 {
-    connect(this, &QOpenGLWidget::frameSwapped, this, &VRDVideoView::reportSwap);
 }
 
 VRDVideoView::~VRDVideoView()
 {
-    releaseRenderContext();
+    releaseBlitter();
 }
 
-void VRDVideoView::attachMpv(mpv_handle *handle)
+void VRDVideoView::setFrameSource(MpvFrameRenderer *source)
 {
-    releaseRenderContext();
-    m_mpv = handle;
-    if (context() != nullptr) {
-        makeCurrent();
-        createRenderContext();
-        doneCurrent();
+    if (m_source != nullptr)
+        disconnect(m_source, nullptr, this, nullptr);
+    m_source = source;
+    if (source != nullptr) {
+        connect(source, &MpvFrameRenderer::frameReady, this, qOverload<>(&QWidget::update));
+        source->setTargetSize(pixelSize());
     }
+    update();
 }
 
-void VRDVideoView::detachMpv()
+QSize VRDVideoView::pixelSize() const
 {
-    releaseRenderContext();
-    m_mpv = nullptr;
+    return size() * devicePixelRatioF();
 }
 
 void VRDVideoView::initializeGL()
 {
-    connect(context(), &QOpenGLContext::aboutToBeDestroyed, this,
-            &VRDVideoView::releaseRenderContext, Qt::DirectConnection);
-    createRenderContext();
-}
-
-void VRDVideoView::createRenderContext()
-{
-    if (m_mpv == nullptr || m_renderContext != nullptr)
-        return;
-    QString errorText;
-    m_renderContext = MpvRenderContext::create(m_mpv, x11Display(), &requestRepaint, this,
-                                               &errorText);
-    if (m_renderContext == nullptr) {
-        qInfo("mpv render context creation failed: %s", qPrintable(errorText));
-        emit renderContextFailed(errorText);
-        return;
+    connect(context(), &QOpenGLContext::aboutToBeDestroyed, this, &VRDVideoView::releaseBlitter,
+            Qt::DirectConnection);
+    m_blitter = std::make_unique<QOpenGLTextureBlitter>();
+    if (!m_blitter->create()) {
+        qInfo("video view: cannot create the texture blitter");
+        m_blitter.reset();
     }
-    emit renderContextReady();
 }
 
-void VRDVideoView::releaseRenderContext()
+void VRDVideoView::releaseBlitter()
 {
-    if (m_renderContext == nullptr)
+    if (m_blitter == nullptr)
         return;
-    const bool haveContext = context() != nullptr;
-    if (haveContext)
-        makeCurrent();
-    m_renderContext.reset();
-    if (haveContext)
-        doneCurrent();
-    emit renderContextLost();
+    makeCurrent();
+    m_blitter.reset();
+    doneCurrent();
+}
+
+void VRDVideoView::resizeGL(int, int)
+{
+    if (m_source != nullptr)
+        m_source->setTargetSize(pixelSize());
 }
 
 void VRDVideoView::paintGL()
 {
-    if (m_renderContext == nullptr) {
-        QOpenGLFunctions *gl = context()->functions();
-        gl->glClearColor(0, 0, 0, 1);
-        gl->glClear(GL_COLOR_BUFFER_BIT);
+    QOpenGLFunctions *gl = context()->functions();
+    gl->glClearColor(0, 0, 0, 1);
+    gl->glClear(GL_COLOR_BUFFER_BIT);
+    const unsigned texture = m_source != nullptr ? m_source->textureId() : 0;
+    if (texture == 0 || m_blitter == nullptr)
         return;
-    }
-    const qreal ratio = devicePixelRatioF();
-    mpv_opengl_fbo fbo{static_cast<int>(defaultFramebufferObject()),
-                       static_cast<int>(width() * ratio), static_cast<int>(height() * ratio), 0};
-    int flipY = 1;
-    mpv_render_param params[] = {
-        {MPV_RENDER_PARAM_OPENGL_FBO, &fbo},
-        {MPV_RENDER_PARAM_FLIP_Y, &flipY},
-        {MPV_RENDER_PARAM_INVALID, nullptr},
-    };
-    const int result = mpv_render_context_render(m_renderContext->get(), params);
-    if (result < 0)
-        qInfo("mpv render failed: %s", mpv_error_string(result));
-}
-
-void VRDVideoView::reportSwap()
-{
-    if (m_renderContext != nullptr)
-        mpv_render_context_report_swap(m_renderContext->get());
+    // The frame is drawn at the view's size, so it covers the whole view.
+    const QRect viewport(QPoint(0, 0), pixelSize());
+    m_blitter->bind();
+    m_blitter->blit(texture, QOpenGLTextureBlitter::targetTransform(viewport, viewport),
+                    QOpenGLTextureBlitter::OriginTopLeft);
+    m_blitter->release();
 }

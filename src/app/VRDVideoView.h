@@ -1,17 +1,14 @@
 #pragma once
 
 #include <QOpenGLWidget>
-#include <QString>
+#include <QPointer>
 
 #include <memory>
 
-struct mpv_handle;
-class MpvRenderContext;
+class MpvFrameRenderer;
+class QOpenGLTextureBlitter;
 
-// Shows the video of one libmpv core. The view owns the core's render context: it is
-// made once the view has an OpenGL context and freed with that context current, when
-// the view goes, when its OpenGL context goes (re-parenting to another window), or when
-// the engine detaches before it destroys the core.
+// Shows the frames of one engine, scaled to the view; black without a frame.
 class VRDVideoView : public QOpenGLWidget
 {
     Q_OBJECT
@@ -20,24 +17,17 @@ public:
     explicit VRDVideoView(QWidget *parent = nullptr);
     ~VRDVideoView() override;
 
-    void attachMpv(mpv_handle *handle);
-    void detachMpv();
-    bool hasRenderContext() const { return m_renderContext != nullptr; }
-
-signals:
-    void renderContextReady();
-    void renderContextLost();
-    void renderContextFailed(const QString &message);
+    void setFrameSource(MpvFrameRenderer *source);
 
 protected:
     void initializeGL() override;
+    void resizeGL(int width, int height) override;
     void paintGL() override;
 
 private:
-    void createRenderContext();
-    void releaseRenderContext();
-    void reportSwap();
+    QSize pixelSize() const;
+    void releaseBlitter();
 
-    mpv_handle *m_mpv = nullptr;
-    std::unique_ptr<MpvRenderContext> m_renderContext;
+    QPointer<MpvFrameRenderer> m_source;
+    std::unique_ptr<QOpenGLTextureBlitter> m_blitter;
 };

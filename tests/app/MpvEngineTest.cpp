@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QProcess>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
 
@@ -21,11 +22,18 @@ namespace {
 
 constexpr int kWaitMs = 10000;
 
-QString testFolder()
+QString sharedTestFolder()
 {
-    const QString folder = qEnvironmentVariable("TOVIK_TEST_TMP") + "/engine";
+    const QString folder = qEnvironmentVariable("TOVIK_TEST_TMP");
     QDir().mkpath(folder);
     return folder;
+}
+
+// Test cases may run in parallel processes: each has a folder of its own.
+QString testFolder()
+{
+    static QTemporaryDir folder(sharedTestFolder() + "/engine-XXXXXX");
+    return folder.path();
 }
 
 // Three seconds of a test pattern at 320x240, 30 frames a second.
@@ -218,30 +226,41 @@ TEST_F(MpvEngineTest, UnreadableFilesReportAnErrorWithTheirPath)
     ASSERT_TRUE(waitFor([&] { return engine.isPlaying(); }));
 }
 
-TEST_F(MpvEngineTest, TwoEnginesShowTheirOwnPicturesAndLoadWaitsForTheView)
+TEST_F(MpvEngineTest, TwoEnginesPlayWhileHiddenAndShowTheirOwnPictures)
 {
     auto first = std::make_unique<VRDMpvEngine>(view1, VRDMpvEngine::AudioOutput::Null);
     auto second = std::make_unique<VRDMpvEngine>(view2, VRDMpvEngine::AudioOutput::Null);
+    // The player window hides a view until its engine plays.
+    view1->hide();
+    view2->hide();
+    showWindow();
     first->setMedia(s_testsrc);
     second->setMedia(s_smpte);
-    QElapsedTimer sinceLoad;
-    sinceLoad.start();
     first->play();
     second->play();
-    QTest::qWait(100);
-    EXPECT_EQ(first->state(), State::Opening) << "no render context before the view is shown";
-
-    showWindow();
     ASSERT_TRUE(waitFor([&] { return first->isPlaying() && second->isPlaying(); }));
     ASSERT_TRUE(waitFor([&] { return first->hasVideoOut() && second->hasVideoOut(); }));
+    view1->show();
+    view2->show();
     QTest::qWait(300);
     const QImage grabbed = window->grab().toImage();
-    grabbed.save(testFolder() + "/two_views.png");
+    grabbed.save(sharedTestFolder() + "/engine_two_views.png");
     const QImage left = grabbed.copy(view1->geometry());
     const QImage right = grabbed.copy(view2->geometry());
     EXPECT_TRUE(showsPicture(left));
     EXPECT_TRUE(showsPicture(right));
     EXPECT_NE(left, right);
+
+    // A view moved to another window (a new OpenGL context) keeps showing its engine.
+    QWidget otherWindow;
+    otherWindow.resize(330, 250);
+    view2->setParent(&otherWindow);
+    view2->setGeometry(0, 0, 330, 250);
+    otherWindow.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&otherWindow));
+    QTest::qWait(300);
+    EXPECT_TRUE(showsPicture(otherWindow.grab().toImage()));
+    EXPECT_TRUE(second->isPlaying());
 
     // Either order of release is safe: engine before view, view before engine.
     first.reset();
