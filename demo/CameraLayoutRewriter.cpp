@@ -10,6 +10,8 @@ namespace {
 using Bytes = CameraLayoutRewriter::Bytes;
 
 constexpr std::uint32_t kMillisecondTimescale = 1000;
+constexpr std::size_t kSmallestMovieHeader = 108;  // version 0
+constexpr std::size_t kSmallestOffsetTable = 16;   // header, version and flags, count
 
 Bytes copyOf(const Bytes &bytes, const Mp4BoxReader::Box &box)
 {
@@ -40,6 +42,8 @@ Bytes CameraLayoutRewriter::rewrite(const Bytes &encoded, const std::vector<Byte
     const auto moovChildren = Mp4BoxReader::children(encoded, moov);
 
     Bytes movieHeader = copyOf(encoded, Mp4BoxReader::find(moovChildren, "mvhd"));
+    if (movieHeader.size() < kSmallestMovieHeader)
+        throw std::runtime_error("movie header too short");
     const std::size_t timescaleOffset = movieHeader[8] == 1 ? 28 : 20;
     if (Mp4BoxReader::bigEndian32(movieHeader, timescaleOffset) != kMillisecondTimescale)
         throw std::runtime_error("the movie's time scale is not milliseconds");
@@ -85,6 +89,8 @@ void CameraLayoutRewriter::moveChunkOffsets(Bytes &trak, std::int64_t delta)
         const bool wide = table.type == "co64";
         if (!wide && table.type != "stco")
             continue;
+        if (table.size < kSmallestOffsetTable)
+            throw std::runtime_error("chunk offset table too short");
         const std::size_t entrySize = wide ? 8 : 4;
         const std::uint32_t count = Mp4BoxReader::bigEndian32(trak, table.payloadOffset() + 4);
         const std::size_t first = table.payloadOffset() + 8;

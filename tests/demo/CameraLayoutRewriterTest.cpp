@@ -31,18 +31,17 @@ Bytes offsetTable(const std::vector<std::uint64_t> &offsets, bool wide)
     return B::box(wide ? "co64" : "stco", payload);
 }
 
-Bytes mediaTrack(const std::vector<std::uint64_t> &offsets, bool wide)
+Bytes mediaTrack(const Bytes &table)
 {
     const Bytes stbl = B::container("stbl", {B::box("stsd", Bytes(8, 0)), B::box("stts", Bytes(8, 0)),
-                                             B::box("stsc", Bytes(8, 0)), B::box("stsz", Bytes(12, 0)),
-                                             offsetTable(offsets, wide)});
+                                             B::box("stsc", Bytes(8, 0)), B::box("stsz", Bytes(12, 0)), table});
     const Bytes minf = B::container("minf", {B::box("vmhd", Bytes(12, 0)), B::box("dinf", {}), stbl});
     const Bytes mdia = B::container("mdia", {B::box("mdhd", Bytes(24, 0)), B::box("hdlr", Bytes(24, 0)), minf});
     return B::container("trak", {B::box("tkhd", Bytes(84, 0)), mdia});
 }
 
 // What ffmpeg writes: ftyp, free, mdat, moov with two tracks and udta.
-Bytes ffmpegLikeFile(std::uint32_t timescale = 1000)
+Bytes ffmpegLikeFile(std::uint32_t timescale = 1000, const Bytes &audioTable = {})
 {
     Bytes file = B::box("ftyp", text("isom0200isomiso2avc1mp41"));
     B::appendBytes(file, B::box("free", {}));
@@ -50,8 +49,9 @@ Bytes ffmpegLikeFile(std::uint32_t timescale = 1000)
     B::appendBytes(file, B::box("mdat", text("VIDEO-1|AUDIO-1|VIDEO-2|")));
     Bytes mvhd = CameraMp4Writer::movieHeader(2000, 3);
     Mp4BoxReader::putBigEndian32(mvhd, 20, timescale);
-    B::appendBytes(file, B::container("moov", {mvhd, mediaTrack({payload, payload + 16}, false),
-                                               mediaTrack({payload + 8}, true), B::box("udta", text("tag"))}));
+    B::appendBytes(file, B::container("moov", {mvhd, mediaTrack(offsetTable({payload, payload + 16}, false)),
+                                               mediaTrack(audioTable.empty() ? offsetTable({payload + 8}, true) : audioTable),
+                                               B::box("udta", text("tag"))}));
     return file;
 }
 
@@ -110,6 +110,12 @@ TEST(CameraLayoutRewriter, RefusesFilesItCannotLayOut)
     Bytes truncated = ffmpegLikeFile();
     truncated.resize(truncated.size() - 10);
     EXPECT_THROW(CameraLayoutRewriter::rewrite(truncated, {}, 2000), std::runtime_error);
+
+    // Offset tables too short for their count, or counting more entries than they hold.
+    EXPECT_THROW(CameraLayoutRewriter::rewrite(ffmpegLikeFile(1000, B::box("co64", Bytes(4, 0))), {}, 2000),
+                 std::runtime_error);
+    EXPECT_THROW(CameraLayoutRewriter::rewrite(ffmpegLikeFile(1000, B::box("stco", Bytes{0, 0, 0, 0, 0, 0, 0, 9})), {}, 2000),
+                 std::runtime_error);
 
     const Bytes withoutMovie = B::box("ftyp", text("isom0200"));
     EXPECT_THROW(CameraLayoutRewriter::rewrite(withoutMovie, {}, 2000), std::runtime_error);
