@@ -1,0 +1,245 @@
+#include "app/VRDAppDelegate.h"
+
+#include "app/VRDLanguagePreference.h"
+#include "app/VRDLoadingController.h"
+#include "app/VRDMediaTableModel.h"
+#include "app/VRDPlayInfo.h"
+#include "app/VRDWindowLayout.h"
+#include "media/VRDConcurrentMediaWalkRunner.h"
+#include "ui_VRDMainWindow.h"
+#include "widgets/TKImage.h"
+#include "widgets/TKImageButton.h"
+#include "widgets/TKLocalization.h"
+
+#include <QFileDialog>
+#include <QHeaderView>
+#include <QScreen>
+#include <QSettings>
+#include <QShortcut>
+#include <QWebEngineView>
+
+namespace {
+
+// The position sliders work on whole steps; the play position is a fraction.
+constexpr int kPositionSteps = 1000;
+constexpr int kTableRowHeight = 24;
+constexpr auto kMapPageUrl = "qrc:/map/map2_eng.htm";
+
+} // namespace
+
+VRDAppDelegate::VRDAppDelegate(Options options, QObject *parent)
+    : QObject(parent),
+      m_options(options),
+      m_ui(std::make_unique<Ui::VRDMainWindow>()),
+      m_walkRunner(std::make_unique<VRDConcurrentMediaWalkRunner>(this)),
+      m_mediaList(*m_walkRunner)
+{
+    m_ui->setupUi(&m_window);
+    awakeFromNib();
+}
+
+VRDAppDelegate::~VRDAppDelegate() = default;
+
+QRect VRDAppDelegate::minWindowFrame(const QRect &available)
+{
+    const QPoint origin = available.topLeft()
+        + QPoint((available.width() - kMinWindowSize.width()) / 2,
+                 (available.height() - kMinWindowSize.height()) / 2);
+    return {origin, kMinWindowSize};
+}
+
+void VRDAppDelegate::awakeFromNib()
+{
+    m_playInfo = new VRDPlayInfo(this);
+
+    m_ui->_mediaControlBoxForFullScreen->setImagesLeft(TKImage::named("bottom-background"),
+                                                       TKImage::named("bottom-background"),
+                                                       TKImage::named("bottom-background"));
+    m_ui->player1BackgroundView->setBackgroundNineImageName(QStringLiteral("v1"));
+    m_ui->player1BackgroundView->setLogoImage(TKImage::named(QStringLiteral("v1_front_logo")));
+    m_ui->player2BackgroundView->setBackgroundNineImageName(QStringLiteral("v2"));
+    m_ui->player2BackgroundView->setLogoImage(TKImage::named(QStringLiteral("v2_rear_logo")));
+    applyImagesAndToolTips();
+
+    initMediaListTableView();
+    setupInitialValues();
+}
+
+void VRDAppDelegate::applyImagesAndToolTips()
+{
+    m_ui->appLogoLabel->setPixmap(TKImage::named(QStringLiteral("app_icon"))
+                                      .pixmap(QSize(32, 32), m_window.devicePixelRatioF()));
+    for (QWidget *widget : m_window.findChildren<QWidget *>()) {
+        const QString key = widget->property("toolTipKey").toString();
+        if (!key.isEmpty())
+            widget->setToolTip(TKLocalizedString(key));
+    }
+}
+
+void VRDAppDelegate::initMediaListTableView()
+{
+    m_mediaTableModel = new VRDMediaTableModel(m_mediaList, this);
+    QTableView &table = *m_ui->mediaListTableView;
+    table.setModel(m_mediaTableModel);
+    table.verticalHeader()->hide();
+    table.verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table.verticalHeader()->setDefaultSectionSize(kTableRowHeight);
+    table.setTextElideMode(Qt::ElideMiddle);
+    table.setIconSize(QSize(24, 16));
+    QHeaderView &header = *table.horizontalHeader();
+    header.setHighlightSections(false);
+    header.setSectionResizeMode(QHeaderView::Fixed);
+    header.setSectionResizeMode(VRDMediaTableModel::File, QHeaderView::Stretch);
+    table.setColumnWidth(VRDMediaTableModel::SaveMode, 92);
+    table.setColumnWidth(VRDMediaTableModel::Date, 80);
+    table.setColumnWidth(VRDMediaTableModel::Time, 62);
+}
+
+void VRDAppDelegate::setupInitialValues()
+{
+    m_mediaList.setDelegate(this);
+    bindPositionSliders();
+    observePlayInfo();
+    connect(this, &VRDAppDelegate::volumeChanged, m_ui->volumeSlider, &QSlider::setValue);
+    connect(m_ui->volumeSlider, &QSlider::sliderMoved, this, &VRDAppDelegate::setVolume);
+    connect(&m_window, &CustomWindow::isFullScreenChanged, this, &VRDAppDelegate::layoutWindow);
+
+    connect(m_ui->openFolderButton, &QPushButton::clicked, this,
+            &VRDAppDelegate::openMediaDirectoryDialog);
+    connect(m_ui->recordButtonImageView, &QPushButton::clicked, this,
+            &VRDAppDelegate::clickMediaListViewButton);
+    connect(m_ui->informationButtonImageView, &QPushButton::clicked, this,
+            &VRDAppDelegate::clickMapViewButton);
+    connect(m_ui->closeButton, &QPushButton::clicked, this, &VRDAppDelegate::closeWindow);
+    connect(m_ui->minimizeButton, &QPushButton::clicked, &m_window, &QWidget::showMinimized);
+    connect(m_ui->fullScreenButton, &QPushButton::clicked, &m_window, &CustomWindow::toggleFullScreen);
+    connect(m_ui->leaveFullScreenButton, &QPushButton::clicked, &m_window,
+            &CustomWindow::leaveFullscreen);
+    connect(new QShortcut(QKeySequence::Open, &m_window), &QShortcut::activated, this,
+            &VRDAppDelegate::openMediaDirectoryDialog);
+    connect(new QShortcut(QKeySequence::FullScreen, &m_window), &QShortcut::activated, &m_window,
+            &CustomWindow::toggleFullScreen);
+    connect(new QShortcut(QKeySequence(Qt::Key_F11), &m_window), &QShortcut::activated, &m_window,
+            &CustomWindow::toggleFullScreen);
+
+    m_loadingController = new VRDLoadingController(*m_ui->progressIndicator, this);
+    m_windowLayout = std::make_unique<VRDWindowLayout>(*m_ui);
+    m_windowLayout->setRightViewMode(VRDWindowLayout::MediaList);
+    m_windowLayout->updateSideViewButton();
+    setVolume(kInitialVolume);
+    m_playInfo->setIsPlaying(false);
+    m_ui->videoContainerView->hide();
+    m_ui->subVideoContainerView->hide();
+    loadMapPage();
+    layoutWindow();
+}
+
+void VRDAppDelegate::bindPositionSliders()
+{
+    for (QSlider *slider : {m_ui->videoPositionSlider, m_ui->videoPositionSliderForFullScreen}) {
+        slider->setRange(0, kPositionSteps);
+        connect(slider, &QSlider::sliderMoved, m_playInfo, [this](int value) {
+            m_playInfo->setPosition(static_cast<double>(value) / kPositionSteps);
+        });
+    }
+    connect(m_playInfo, &VRDPlayInfo::positionChanged, this, [this](double position) {
+        const int value = static_cast<int>(std::clamp(position, 0.0, 1.0) * kPositionSteps);
+        for (QSlider *slider : {m_ui->videoPositionSlider, m_ui->videoPositionSliderForFullScreen}) {
+            if (!slider->isSliderDown())
+                slider->setValue(value);
+        }
+    });
+}
+
+void VRDAppDelegate::observePlayInfo()
+{
+    connect(m_playInfo, &VRDPlayInfo::speedChanged, this, [this](double speed) {
+        m_ui->speedTextButton->setText(QString::asprintf("%.1fx", speed));
+    });
+    connect(m_playInfo, &VRDPlayInfo::scaleChanged, this, [this](double scale) {
+        m_ui->sizeTextButton->setText(QString::asprintf("%.2fx", scale));
+    });
+    connect(m_playInfo, &VRDPlayInfo::isPlayingChanged, this, [this](bool playing) {
+        const QString image = playing ? QStringLiteral("icon_pause_n") : QStringLiteral("icon_play_n");
+        m_ui->playButton->setImageName(image);
+        m_ui->playButtonForFullScreen->setImageName(image);
+    });
+    connect(m_playInfo, &VRDPlayInfo::positionChanged, m_ui->graphView,
+            &GraphView::updateTimePosition);
+}
+
+void VRDAppDelegate::loadMapPage()
+{
+    if (!m_options.loadMapPage)
+        return;
+    m_mapWebView = new QWebEngineView(m_ui->_mapContainerTopView);
+    m_mapWebView->setObjectName(QStringLiteral("mapWebView"));
+    m_ui->_mapContainerTopView->layout()->addWidget(m_mapWebView);
+    m_mapWebView->load(QUrl(QString::fromLatin1(kMapPageUrl)));
+}
+
+void VRDAppDelegate::layoutWindow()
+{
+    m_windowLayout->layoutWindow(m_window.isFullScreen());
+}
+
+void VRDAppDelegate::applicationDidFinishLaunching()
+{
+    QSettings settings;
+    VRDLanguagePreference::logAndPreferEnglish(settings);
+
+    const QScreen *screen = m_window.screen();
+    if (screen != nullptr)
+        m_window.setGeometry(minWindowFrame(screen->availableGeometry()));
+    else
+        m_window.resize(kMinWindowSize);
+    m_window.setInitialFrame(m_window.geometry());
+    m_mediaIndex = -1;
+    connect(m_ui->mediaListTableView, &QTableView::doubleClicked, this,
+            [this](const QModelIndex &index) { emit changeAndPlayRequested(index.row()); });
+}
+
+void VRDAppDelegate::setVolume(int volume)
+{
+    m_volume = volume;
+    emit volumeChanged(volume);
+}
+
+void VRDAppDelegate::openMediaDirectoryDialog()
+{
+    const QString folder = QFileDialog::getExistingDirectory(
+        &m_window, QString(), QString::fromStdString(m_mediaList.directoryPath()),
+        QFileDialog::ShowDirsOnly);
+    if (!folder.isEmpty())
+        openMediaDirectory(folder);
+}
+
+void VRDAppDelegate::openMediaDirectory(const QString &path)
+{
+    emit stopPlayRequested();
+    m_mediaList.setDirectoryPath(path.toStdString());
+}
+
+void VRDAppDelegate::mediaListChanged(VRDMediaList &)
+{
+    m_windowLayout->setRightViewMode(VRDWindowLayout::MediaList);
+    m_windowLayout->updateSideViewButton();
+    m_mediaTableModel->reload();
+}
+
+void VRDAppDelegate::clickMediaListViewButton()
+{
+    if (m_windowLayout->setRightViewMode(VRDWindowLayout::MediaList))
+        m_windowLayout->updateSideViewButton();
+}
+
+void VRDAppDelegate::clickMapViewButton()
+{
+    if (m_windowLayout->setRightViewMode(VRDWindowLayout::Map))
+        m_windowLayout->updateSideViewButton();
+}
+
+void VRDAppDelegate::closeWindow()
+{
+    m_window.close();
+}

@@ -1,0 +1,51 @@
+// tovik-viewer: plays the recordings of a dashcam card. An optional argument
+// names a folder to open at start.
+#include "app/VRDAppDelegate.h"
+#include "widgets/TKImage.h"
+#include "widgets/TKLocalization.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QFileInfo>
+#include <clocale>
+
+int main(int argc, char **argv)
+{
+    // Qt WebEngine and video views moved between windows share GL contexts.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication application(argc, argv);
+    // libmpv parses numbers with the C locale.
+    std::setlocale(LC_NUMERIC, "C");
+    QCoreApplication::setOrganizationName(QStringLiteral("Tovik"));
+    QCoreApplication::setApplicationName(QStringLiteral("tovik-viewer"));
+    QGuiApplication::setApplicationDisplayName(QStringLiteral("Tovik Viewer"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("tovik-viewer"));
+    QGuiApplication::setWindowIcon(TKImage::named(QStringLiteral("app_icon")).icon());
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Plays the recordings of a Tovik dashcam card."));
+    parser.addHelpOption();
+    parser.addPositionalArgument(QStringLiteral("folder"),
+                                 QStringLiteral("Folder of recordings to open, such as the card."),
+                                 QStringLiteral("[folder]"));
+    parser.process(application);
+    if (parser.positionalArguments().size() > 1) {
+        qCritical("tovik-viewer: give at most one folder");
+        return 2;
+    }
+    TKLocalization::install(application);
+
+    VRDAppDelegate appDelegate(VRDAppDelegate::Options{});
+    appDelegate.applicationDidFinishLaunching();
+    appDelegate.window().show();
+
+    if (!parser.positionalArguments().isEmpty()) {
+        const QFileInfo folder(parser.positionalArguments().constFirst());
+        if (!folder.isDir()) {
+            qCritical("tovik-viewer: %s is not a folder", qUtf8Printable(folder.filePath()));
+            return 2;
+        }
+        appDelegate.openMediaDirectory(folder.absoluteFilePath());
+    }
+    return application.exec();
+}
