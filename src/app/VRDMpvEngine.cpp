@@ -6,6 +6,7 @@
 #include <mpv/client.h>
 
 #include <QMetaObject>
+#include <QPointer>
 #include <QtDebug>
 
 #include <algorithm>

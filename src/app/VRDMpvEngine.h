@@ -6,7 +6,6 @@
 
 #include <QElapsedTimer>
 #include <QHash>
-#include <QPointer>
 #include <QList>
 #include <QTimer>
 
