@@ -10,7 +10,11 @@ if [ ! -d "$CARD" ]; then
   "$BUILD_DIR/demo/tovik-demo-card" "$CARD"
 fi
 
-"$BUILD_DIR/src/cli/tovik" list "$CARD"
-first="$(find "$CARD" -iname 'event_*_F.MP4' | sort | head -n 1)"
-# sed reads to the end, so a long recording does not fail the pipe.
-"$BUILD_DIR/src/cli/tovik" telemetry "$first" --csv | sed -n "1,15p"
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+  echo "No display: showing the card as text. Run under a desktop session to open the viewer."
+  "$BUILD_DIR/src/cli/tovik" list "$CARD"
+  exit 0
+fi
+# Qt WebEngine (the map) refuses its sandbox when run as root.
+if [ "$(id -u)" -eq 0 ]; then export QTWEBENGINE_DISABLE_SANDBOX=1; fi
+exec "$BUILD_DIR/src/app/tovik-viewer" "$CARD"
