@@ -2,7 +2,9 @@
 #include "cli/CliOutput.h"
 #include "cli/ClockCommand.h"
 #include "cli/ConfigCommand.h"
+#include "cli/DisksCommand.h"
 #include "cli/DrvinfoCommand.h"
+#include "cli/FormatCommand.h"
 #include "cli/ListCommand.h"
 #include "cli/TelemetryCommand.h"
 
@@ -24,11 +26,13 @@ struct Command {
 
 // Each entry's function lives in <Name>Command.cpp and takes the arguments
 // after the sub-command name.
-const std::array<Command, 5> kCommands{{
+const std::array<Command, 7> kCommands{{
     {"list", "list the recordings of a folder and their front/rear pairs", cli::runList},
     {"config", "show, change or create a config.bin", cli::runConfig},
     {"drvinfo", "show or export the drive-information log", cli::runDrvinfo},
     {"clock", "write the clock-setting file timeset.cfg", cli::runClock},
+    {"disks", "list the USB card volumes and the one taken as the dashcam's card", cli::runDisks},
+    {"format", "format a card for the dashcam, keeping its config.bin", cli::runFormat},
     {"telemetry", "show the G-sensor and GPS samples embedded in a recording", cli::runTelemetry},
 }};
 
