@@ -117,8 +117,14 @@ QIcon VRDMediaTableModel::modeIcon(const VRDMedia &media) const
     if (name.isEmpty())
         return {};
     auto found = m_icons.constFind(name);
-    if (found == m_icons.constEnd())
-        found = m_icons.insert(name, TKImage::named(name).icon());
+    if (found == m_icons.constEnd()) {
+        // A selected row keeps the icon's colours, which tell the kind.
+        QIcon icon;
+        const QPixmap pixmap = TKImage::named(name).pixmap(2.0);
+        icon.addPixmap(pixmap, QIcon::Normal);
+        icon.addPixmap(pixmap, QIcon::Selected);
+        found = m_icons.insert(name, icon);
+    }
     return *found;
 }
 
