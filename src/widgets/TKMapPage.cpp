@@ -1,0 +1,68 @@
+#include "widgets/TKMapPage.h"
+
+#include "widgets/TKMapWebPage.h"
+
+#include <QCoreApplication>
+#include <QWebEngineProfile>
+#include <QWebEngineView>
+
+namespace {
+constexpr int kReadyPollMilliseconds = 100;
+}
+
+TKMapPage::TKMapPage(QWebEngineView *view, QObject *parent)
+    : QObject(parent), m_profile(new QWebEngineProfile(this))
+{
+    // Map tile servers ask every client to name itself.
+    m_profile->setHttpUserAgent(QStringLiteral("TovikViewer/%1 (map view)")
+                                    .arg(QCoreApplication::applicationVersion().isEmpty()
+                                             ? QStringLiteral("1.0")
+                                             : QCoreApplication::applicationVersion()));
+    // The page belongs to the profile so that it is always released before it.
+    m_page = new TKMapWebPage(m_profile, m_profile);
+    view->setPage(m_page);
+    m_readyPoll.setInterval(kReadyPollMilliseconds);
+    connect(&m_readyPoll, &QTimer::timeout, this, &TKMapPage::askWhetherReady);
+    connect(m_page, &QWebEnginePage::loadFinished, this, [this](bool) { m_readyPoll.start(); });
+    m_page->load(QUrl(QString::fromLatin1(kPageUrl)));
+}
+
+TKMapPage::~TKMapPage()
+{
+    m_readyPoll.stop();
+}
+
+void TKMapPage::runScript(const QString &script)
+{
+    if (m_ready)
+        m_page->runJavaScript(script);
+    else
+        m_waitingScripts.append(script);
+}
+
+void TKMapPage::setRoute(const QList<QPointF> &latitudeLongitude)
+{
+    QStringList points;
+    points.reserve(latitudeLongitude.size());
+    for (const QPointF &point : latitudeLongitude)
+        points.append(QStringLiteral("[%1,%2]").arg(point.x(), 0, 'f', 6).arg(point.y(), 0, 'f', 6));
+    runScript(QStringLiteral("setRoute([%1])").arg(points.join(',')));
+}
+
+void TKMapPage::askWhetherReady()
+{
+    m_page->runJavaScript(QStringLiteral("window.tovikReady === true"), [this](const QVariant &answer) {
+        if (answer.toBool() && !m_ready)
+            becomeReady();
+    });
+}
+
+void TKMapPage::becomeReady()
+{
+    m_readyPoll.stop();
+    m_ready = true;
+    const QStringList scripts = std::exchange(m_waitingScripts, {});
+    for (const QString &script : scripts)
+        m_page->runJavaScript(script);
+    emit ready();
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QObject>
+#include <QPointF>
+#include <QStringList>
+#include <QTimer>
+
+class QWebEngineProfile;
+class QWebEngineView;
+class TKMapWebPage;
+
+// Shows the map page "map2_eng.htm" in a web view and carries the script calls to
+// it. loadFinished comes before the page's scripts can take calls, so the page is
+// asked for its window.tovikReady flag until it answers; calls made before then
+// wait and run in order once it does.
+class TKMapPage : public QObject
+{
+    Q_OBJECT
+
+public:
+    static constexpr const char *kPageUrl = "qrc:/map/map2_eng.htm";
+
+    explicit TKMapPage(QWebEngineView *view, QObject *parent = nullptr);
+    ~TKMapPage() override;
+
+    bool isReady() const { return m_ready; }
+    // Runs the script in the page now, or as soon as the page is ready.
+    void runScript(const QString &script);
+    // Draws the whole route (latitude in x, longitude in y) and fits the map to it.
+    void setRoute(const QList<QPointF> &latitudeLongitude);
+
+signals:
+    void ready();
+
+private:
+    void askWhetherReady();
+    void becomeReady();
+
+    QWebEngineProfile *m_profile;
+    TKMapWebPage *m_page;
+    QTimer m_readyPoll;
+    QStringList m_waitingScripts;
+    bool m_ready = false;
+};
