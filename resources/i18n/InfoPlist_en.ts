@@ -988,5 +988,21 @@
         <source>A new recording quality changes how much fits on the card. Format the card in the camera after saving.</source>
         <translation>A new recording quality changes how much fits on the card. Format the card in the camera after saving.</translation>
     </message>
+    <message id="msg.value_out_of_range">
+        <source>Enter a value from %1 to %2.</source>
+        <translation>Enter a value from %1 to %2.</translation>
+    </message>
+    <message id="msg.value_not_allowed">
+        <source>Choose one of these values: %1.</source>
+        <translation>Choose one of these values: %1.</translation>
+    </message>
+    <message id="msg.text_too_long">
+        <source>The text may be at most %1 bytes long.</source>
+        <translation>The text may be at most %1 bytes long.</translation>
+    </message>
+    <message id="msg.sdcard_ratio_sum">
+        <source>The three shares of the card must add up to %1 %.</source>
+        <translation>The three shares of the card must add up to %1 %.</translation>
+    </message>
 </context>
 </TS>
