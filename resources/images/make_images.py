@@ -192,16 +192,16 @@ def car_icons():
     for camera, letter in (("front", "F"), ("rear", "R")):
         lamp = "#fff6d8" if camera == "front" else "#ff5a4f"
         for kind, colour in kinds.items():
-            body = (f'<rect x="0.5" y="0.5" width="27" height="15" rx="3.5" fill="{colour}" fill-opacity="0.2" '
+            body = (f'<rect x="0.5" y="0.5" width="23" height="15" rx="3.5" fill="{colour}" fill-opacity="0.2" '
                     f'stroke="{colour}" stroke-width="1"/>'
-                    f'<g transform="translate(1 0.5)"><path d="{car}" fill="{colour}"/>'
+                    f'<g transform="translate(1.1 1.4) scale(0.82)"><path d="{car}" fill="{colour}"/>'
                     f'<path d="M5 4.2 H13 L14 7 H4 Z" fill="#000" fill-opacity="0.35"/>'
                     f'<rect x="3.4" y="8.6" width="2.6" height="1.6" rx="0.8" fill="{lamp}"/>'
                     f'<rect x="12" y="8.6" width="2.6" height="1.6" rx="0.8" fill="{lamp}"/>'
                     f'<rect x="3" y="12.4" width="2.4" height="1.6" rx="0.5" fill="{colour}"/>'
                     f'<rect x="12.6" y="12.4" width="2.4" height="1.6" rx="0.5" fill="{colour}"/></g>'
-                    f'{word(letter, 19.6, 3.5, 0.9, INK_HOT, 1.6)}')
-            write(f"car_{camera}_{kind}", 28, 16, body)
+                    f'{word(letter, 15.6, 3.5, 0.9, INK_HOT, 1.6)}')
+            write(f"car_{camera}_{kind}", 24, 16, body)
 
 
 # ---------------------------------------------------------------- video backgrounds

@@ -66,6 +66,8 @@ TEST(TKImage, SizesTheWindowsRelyOn)
     // The barber pole is drawn up to 32 units left of the icon and must still cover it.
     EXPECT_GE(TKImage::named("barberProgress").size().width(), 160);
     EXPECT_EQ(TKImage::named("bottom-background").size().height(), 36);
+    for (const char *name : {"car_front_alwa", "car_rear_event"})
+        EXPECT_EQ(TKImage::named(name).size(), QSize(24, 16)) << name;
 }
 
 TEST(TKImage, UnknownNamesGiveANullImageAndExtensionsAreIgnored)

@@ -70,6 +70,11 @@ const char *const kKeys[] = {
     "msg.saved", "msg.file_open_fail", "msg.cannot_format", "msg.format_complete", "msg.write_protected_disk",
     "msg.gsensor_outofrange_fmt", "msg.input_value_invalid_format", "msg.sdcard_ratio_too_low",
     "msg.memconfig_warning", "msg.use_external_power_10v", "msg.video_quality_warning",
+    "msg.value_out_of_range", "msg.value_not_allowed", "msg.text_too_long", "msg.sdcard_ratio_sum",
+    "player.play", "player.pause", "player.jump_forward", "player.jump_backward", "player.swap", "player.speed_up",
+    "player.speed_down", "player.volume_up", "player.volume_down", "player.audio", "player.size_up",
+    "player.size_down", "player.fullscreen", "player.capture", "player.print", "player.open_folder",
+    "player.settings", "player.clock", "player.close", "player.minimize", "player.list", "player.map",
 };
 
 class TKLocalizationTest : public ::testing::Test
