@@ -80,7 +80,13 @@ QPixmap TKImage::pixmap(const QSize &logicalSize, qreal devicePixelRatio) const
 
 QIcon TKImage::icon() const
 {
-    return m_renderer ? QIcon(resourcePath(m_name)) : QIcon();
+    if (!m_renderer)
+        return {};
+    QIcon icon(resourcePath(m_name));
+    // Tool buttons show the Active mode under the pointer: give them the roll-over picture.
+    if (m_name.endsWith(QLatin1String("_n")) && exists(m_name.chopped(2) + QLatin1String("_f")))
+        icon.addFile(resourcePath(m_name.chopped(2) + QLatin1String("_f")), QSize(), QIcon::Active);
+    return icon;
 }
 
 void TKImage::draw(QPainter &painter, const QRectF &target) const

@@ -33,6 +33,7 @@ public:
     // The picture at its own size, or at logicalSize, rendered for the ratio.
     QPixmap pixmap(qreal devicePixelRatio) const;
     QPixmap pixmap(const QSize &logicalSize, qreal devicePixelRatio) const;
+    // An icon of the picture; for a button's "_n" picture, its "_f" picture is the Active mode.
     QIcon icon() const;
     // Draws the picture stretched over target in the painter's coordinates.
     void draw(QPainter &painter, const QRectF &target) const;

@@ -92,5 +92,9 @@ TEST(TKImage, PixmapsAreRenderedAtTheDevicePixelRatio)
     const QImage pixels = twice.toImage();
     EXPECT_EQ(qAlpha(pixels.pixel(pixels.width() / 2, pixels.height() / 4)), 255);
     EXPECT_EQ(qAlpha(pixels.pixel(0, 0)), 0);
-    EXPECT_FALSE(play.icon().isNull());
+    const QIcon icon = play.icon();
+    EXPECT_NE(icon.pixmap(QSize(40, 40), QIcon::Active).toImage(), icon.pixmap(QSize(40, 40)).toImage())
+        << "the Active mode is the roll-over picture";
+    EXPECT_EQ(icon.pixmap(QSize(40, 40), QIcon::Active).toImage(),
+              TKImage::named("icon_play_f").icon().pixmap(QSize(40, 40)).toImage());
 }
