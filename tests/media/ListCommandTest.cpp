@@ -1,3 +1,4 @@
+#include "CoreApplicationTest.h"
 #include "RecordingTree.h"
 
 #include <QJsonArray>
@@ -36,9 +37,11 @@ QString pathIn(const RecordingTree &tree, const char *relative)
     return QString::fromStdString(tree.path(relative));
 }
 
+using ListCommandTest = CoreApplicationTest;
+
 } // namespace
 
-TEST(ListCommandTest, JsonHoldsTheSortedRecordingsAndThePairsWithNullForAMissingSide)
+TEST_F(ListCommandTest, JsonHoldsTheSortedRecordingsAndThePairsWithNullForAMissingSide)
 {
     RecordingTree tree;
     tree.touch("Normal/alwa_20230115_143005_R.MP4");
@@ -53,22 +56,12 @@ TEST(ListCommandTest, JsonHoldsTheSortedRecordingsAndThePairsWithNullForAMissing
 
     const QJsonArray recordings = root.value("recordings").toArray();
     ASSERT_EQ(recordings.size(), 3);
-    const QJsonObject first = recordings.at(0).toObject();
-    EXPECT_EQ(first.value("path").toString(), pathIn(tree, "alwa_20230115_143005_F.MP4"));
-    EXPECT_EQ(first.value("fileName").toString(), "alwa_20230115_143005_F.MP4");
-    EXPECT_EQ(first.value("mediaName").toString(), "alwa_20230115_143005_F");
-    EXPECT_EQ(first.value("extension").toString(), "MP4");
-    EXPECT_EQ(first.value("dir").toString(), QString::fromStdString(tree.path()));
-    EXPECT_EQ(first.value("year").toInt(), 2023);
-    EXPECT_EQ(first.value("month").toInt(), 1);
-    EXPECT_EQ(first.value("day").toInt(), 15);
-    EXPECT_EQ(first.value("hour").toInt(), 14);
-    EXPECT_EQ(first.value("minute").toInt(), 30);
-    EXPECT_EQ(first.value("second").toInt(), 5);
-    EXPECT_EQ(first.value("mediaDivision").toInt(), 0);
-    EXPECT_EQ(first.value("mediaDirection").toInt(), 0);
-    EXPECT_EQ(first.value("group").toString(), "alwa_20230115_143005");
-    EXPECT_EQ(first.value("sortKey").toString(), "20230115143005");
+    const QJsonObject expectedFirst{{"path", pathIn(tree, "alwa_20230115_143005_F.MP4")},
+        {"fileName", "alwa_20230115_143005_F.MP4"}, {"mediaName", "alwa_20230115_143005_F"}, {"extension", "MP4"},
+        {"dir", QString::fromStdString(tree.path())}, {"year", 2023}, {"month", 1}, {"day", 15}, {"hour", 14},
+        {"minute", 30}, {"second", 5}, {"mediaDivision", 0}, {"mediaDirection", 0}, {"group", "alwa_20230115_143005"},
+        {"sortKey", "20230115143005"}};
+    EXPECT_EQ(recordings.at(0).toObject(), expectedFirst);
     EXPECT_EQ(recordings.at(1).toObject().value("mediaDirection").toInt(), 1);
     EXPECT_EQ(recordings.at(2).toObject().value("mediaDivision").toInt(), 2);
 
@@ -88,7 +81,7 @@ TEST(ListCommandTest, JsonHoldsTheSortedRecordingsAndThePairsWithNullForAMissing
         << rows.out.toStdString();
 }
 
-TEST(ListCommandTest, AFolderThatIsMissingOrNotAFolderFailsWithOneLine)
+TEST_F(ListCommandTest, AFolderThatIsMissingOrNotAFolderFailsWithOneLine)
 {
     RecordingTree tree;
     tree.touch("alwa_20230115_143005_F.MP4");

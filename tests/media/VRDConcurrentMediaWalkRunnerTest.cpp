@@ -1,6 +1,7 @@
 #include "media/VRDConcurrentMediaWalkRunner.h"
 #include "media/VRDMediaList.h"
 
+#include "CoreApplicationTest.h"
 #include "RecordingTree.h"
 
 #include <QCoreApplication>
@@ -28,9 +29,11 @@ public:
     QThread *thread = nullptr;
 };
 
+using VRDConcurrentMediaWalkRunnerTest = CoreApplicationTest;
+
 } // namespace
 
-TEST(VRDConcurrentMediaWalkRunnerTest, DeliversTheLastFolderOnTheContextThread)
+TEST_F(VRDConcurrentMediaWalkRunnerTest, DeliversTheLastFolderOnTheContextThread)
 {
     RecordingTree first;
     first.touch("alwa_20230115_143005_F.MP4");
@@ -54,7 +57,7 @@ TEST(VRDConcurrentMediaWalkRunnerTest, DeliversTheLastFolderOnTheContextThread)
     EXPECT_EQ(delegate.thread, QThread::currentThread());
 }
 
-TEST(VRDConcurrentMediaWalkRunnerTest, DeliversNothingOnceTheContextIsGone)
+TEST_F(VRDConcurrentMediaWalkRunnerTest, DeliversNothingOnceTheContextIsGone)
 {
     RecordingTree tree;
     tree.touch("alwa_20230115_143005_F.MP4");
