@@ -104,3 +104,29 @@ TEST(TKImageButton, PressingShowsThePressedImageAndClicksOnlyOnThePicture)
     QTest::mouseClick(&button, Qt::LeftButton, {}, button.rect().center());
     EXPECT_EQ(clicked.count(), 1);
 }
+
+TEST(TKImageButton, RealPointerMovesCountFourPointsAroundThePicture)
+{
+    QWidget window;
+    window.resize(300, 200);
+    TKImageButton button("icon_play_n", &window);
+    button.setGeometry(QRect(QPoint(100, 50), button.sizeHint()));
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+
+    QTest::mouseMove(&window, QPoint(10, 10));
+    QTest::qWait(20);
+    // Two points left of the picture, inside the tracking margin.
+    QTest::mouseMove(&window, QPoint(102, 70));
+    QTest::qWait(20);
+    EXPECT_EQ(button.numberOfCaptures(), 1);
+    EXPECT_EQ(button.image().name(), "icon_play_f");
+
+    // Leaving while disabled is still counted, so the roll-over cannot stick afterwards.
+    button.setEnabled(false);
+    QTest::mouseMove(&window, QPoint(10, 10));
+    QTest::qWait(20);
+    button.setEnabled(true);
+    EXPECT_EQ(button.numberOfCaptures(), 0);
+    EXPECT_EQ(button.image().name(), "icon_play_n");
+}
