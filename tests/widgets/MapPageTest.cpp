@@ -72,6 +72,7 @@ TEST_F(MapPageTest, SetLatLagTakesLongitudeFirstAndMovesTheMarker)
     ASSERT_EQ(centre.size(), 2);
     EXPECT_NEAR(centre[0].toDouble(), -37.5, 1e-6);
     EXPECT_NEAR(centre[1].toDouble(), -122.0, 1e-6);
+    EXPECT_GE(evaluate(page, "tovikMap.getZoom()").toInt(), 13) << "streets, not the world";
 
     // Garbage leaves the marker where it was.
     EXPECT_FALSE(evaluate(page, "setLatLag('abc','95')").toBool());
