@@ -28,8 +28,8 @@ void TKSetCellTitles(const QList<QAbstractButton *> &cells, const QStringList &t
 
 void TKCenterViewHorizontally(QWidget *view, const QWidget *reference)
 {
-    const int centre = reference->geometry().center().x();
-    view->move(centre - view->width() / 2, view->y());
+    // Centre from the exact halves: QRect::center() rounds down and shifts odd widths by one.
+    view->move(reference->x() + (reference->width() - view->width()) / 2, view->y());
 }
 
 void TKShowAlertSheet(QWidget *window, const QString &message, const QString &informativeText,
