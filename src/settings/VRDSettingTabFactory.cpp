@@ -1,0 +1,66 @@
+#include "settings/VRDSettingTabFactory.h"
+
+#include "settings/VRDSettingForGpsViewController.h"
+#include "settings/VRDSettingForVideoViewController.h"
+#include "settings/VRDSettingPlaceholderTab.h"
+
+#include <array>
+
+namespace {
+
+struct TabKeys {
+    const char *segmentLabel;
+    const char *title;
+};
+
+constexpr std::array<TabKeys, VRDSettingTabFactory::kTabCount> kTabKeys{{
+    {"setting.video", "setting.video"},
+    {"setting.basic", "setting.basic"},
+    {"setting.gps", "setting.gps"},
+    {"setting.aux", "setting.aux"},
+    {"setting.park", "setting.motion"},
+    {"setting.adas", "setting.adas"},
+    {"setting.audio", "setting.audio"},
+    {"setting.driveinfoview", "setting.information"},
+}};
+
+} // namespace
+
+QWidget *VRDSettingTabFactory::createTab(int index, FILEDATA *fileData) const
+{
+    Q_UNUSED(fileData); // the ADAS tab takes the record when it is built
+    switch (index) {
+    case 0:
+        return new VRDSettingForVideoViewController;
+    case 1:
+        return new VRDSettingPlaceholderTab; // Basic
+    case 2:
+        return new VRDSettingForGpsViewController;
+    case 3:
+        return new VRDSettingPlaceholderTab; // Aux
+    case 4:
+        return new VRDSettingPlaceholderTab; // Motion and parking
+    case 5:
+        return new VRDSettingPlaceholderTab; // ADAS
+    case 6:
+        return new VRDSettingPlaceholderTab; // Audio
+    default:
+        return nullptr;
+    }
+}
+
+QWidget *VRDSettingTabFactory::createDriveInfoTab(const QString &flashDataFilePath) const
+{
+    Q_UNUSED(flashDataFilePath);
+    return new VRDSettingPlaceholderTab; // drive-information viewer
+}
+
+const char *VRDSettingTabFactory::segmentLabelKey(int index)
+{
+    return index >= 0 && index < kTabCount ? kTabKeys[static_cast<std::size_t>(index)].segmentLabel : "";
+}
+
+const char *VRDSettingTabFactory::titleKey(int index)
+{
+    return index >= 0 && index < kTabCount ? kTabKeys[static_cast<std::size_t>(index)].title : "";
+}

@@ -1,0 +1,125 @@
+#include "SettingControllerFakes.h"
+
+#include "settings/VRDSettingForGpsViewController.h"
+#include "settings/VRDSettingRules.h"
+#include "widgets/TKSegmentedControl.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <gtest/gtest.h>
+
+namespace {
+
+const std::initializer_list<std::string_view> kGpsFields{
+    "nodriving_day", "speed_disp_unit", "osd_speed_flag", "time_gmt", "summer_time", "SaveDuration", "NightTime"};
+
+struct GpsTab {
+    VRDSettingForGpsViewController tab;
+
+    TKSegmentedControl *seg(const char *name) const { return tab.findChild<TKSegmentedControl *>(name); }
+    void choose(const char *name, int segment) const { seg(name)->buttonForSegment(segment)->click(); }
+    QComboBox *zones() const { return tab.findChild<QComboBox *>("timeGmtCombo"); }
+    QCheckBox *summerTime() const { return tab.findChild<QCheckBox *>("summerTimeChk"); }
+};
+
+FILEDATA validGpsRecord()
+{
+    FILEDATA record = patternedRecord();
+    record.nodriving_day = 3;
+    record.speed_disp_unit = 1;
+    record.osd_speed_flag = 0;
+    record.time_gmt = 22;
+    record.summer_time = 5;
+    record.SaveDuration = 4;
+    record.NightTime = 1;
+    return record;
+}
+
+TEST(GpsTab, ShowsAndStoresEveryControlLeavingOtherBytesAlone)
+{
+    GpsTab gps;
+    const FILEDATA before = validGpsRecord();
+    FILEDATA record = before;
+    gps.tab.setFileData(&record);
+
+    EXPECT_EQ(gps.seg("drivingDaySeg")->selectedSegment(), 3);
+    EXPECT_EQ(gps.seg("drivingDaySeg")->labelForSegment(3), "Wed");
+    EXPECT_EQ(gps.seg("speedDisplayUnitSeg")->labelForSegment(1), "Mi/h");
+    EXPECT_EQ(gps.zones()->currentText(), "+05:30");
+    EXPECT_TRUE(gps.summerTime()->isChecked());
+    EXPECT_EQ(gps.seg("saveDurationSeg")->selectedSegment(), 4);
+    EXPECT_EQ(gps.seg("saveDurationSeg")->labelForSegment(4), "10 sec");
+    EXPECT_EQ(gps.seg("nightTimeSeg")->selectedSegment(), 1);
+
+    ASSERT_TRUE(gps.tab.populate());
+    EXPECT_EQ(record.summer_time, 1u) << "any non-zero summer time is stored as 1";
+    EXPECT_EQ(record.SaveDuration, 4u) << "the index, not the seconds";
+
+    gps.choose("drivingDaySeg", 7);
+    gps.choose("speedDisplayUnitSeg", 0);
+    gps.choose("osdSpeedDisplaySeg", 1);
+    gps.zones()->setCurrentIndex(33);
+    gps.summerTime()->setChecked(false);
+    gps.choose("saveDurationSeg", 0);
+    gps.choose("nightTimeSeg", 0);
+    ASSERT_TRUE(gps.tab.populate());
+    EXPECT_EQ(record.nodriving_day, 7u);
+    EXPECT_EQ(record.speed_disp_unit, 0u);
+    EXPECT_EQ(record.osd_speed_flag, 1);
+    EXPECT_EQ(record.time_gmt, 33);
+    EXPECT_EQ(record.summer_time, 0u);
+    EXPECT_EQ(record.SaveDuration, 0u);
+    EXPECT_EQ(record.NightTime, 0u);
+    EXPECT_TRUE(bytesChangedOutside(before, record, kGpsFields).empty());
+    EXPECT_TRUE(gps.tab.validateUserInput().isNull());
+}
+
+TEST(GpsTab, TimeZoneNoneOrUnknownStaysUntilTheUserPicksOne)
+{
+    GpsTab gps;
+    FILEDATA record = validGpsRecord();
+    record.time_gmt = -1;
+    gps.tab.setFileData(&record);
+    EXPECT_EQ(gps.zones()->currentIndex(), -1);
+    EXPECT_TRUE(gps.zones()->currentText().isEmpty());
+    ASSERT_TRUE(gps.tab.populate());
+    EXPECT_EQ(record.time_gmt, -1);
+
+    record.time_gmt = 40;
+    record.nodriving_day = 8;
+    gps.tab.setFileData(&record);
+    EXPECT_EQ(gps.zones()->currentIndex(), -1);
+    EXPECT_EQ(gps.seg("drivingDaySeg")->selectedSegment(), -1);
+    ASSERT_TRUE(gps.tab.populate());
+    EXPECT_EQ(record.time_gmt, 40);
+    EXPECT_EQ(record.nodriving_day, 8u);
+
+    gps.zones()->setCurrentIndex(0);
+    ASSERT_TRUE(gps.tab.populate());
+    EXPECT_EQ(record.time_gmt, 0);
+}
+
+TEST(GpsTab, ChoicesMatchTheRulesAndTheZoneList)
+{
+    GpsTab gps;
+    EXPECT_FALSE(gps.zones()->isEditable());
+    const VRDSettingRule *zoneRule = VRDSettingRules::find("time_gmt");
+    ASSERT_NE(zoneRule, nullptr);
+    EXPECT_EQ(gps.zones()->count(), zoneRule->maximum + 1);
+    EXPECT_EQ(gps.zones()->itemText(0), "-12:00");
+    EXPECT_EQ(gps.zones()->itemText(33), "+13:00");
+    const std::pair<const char *, const char *> controls[] = {
+        {"drivingDaySeg", "nodriving_day"}, {"speedDisplayUnitSeg", "speed_disp_unit"},
+        {"osdSpeedDisplaySeg", "osd_speed_flag"}, {"saveDurationSeg", "SaveDuration"},
+        {"nightTimeSeg", "NightTime"}};
+    for (const auto &[control, field] : controls) {
+        const VRDSettingRule *rule = VRDSettingRules::find(field);
+        ASSERT_NE(rule, nullptr) << field;
+        EXPECT_EQ(gps.seg(control)->segmentCount(), rule->maximum + 1) << control;
+    }
+    EXPECT_EQ(gps.seg("saveDurationSeg")->labelForSegment(7), "60 sec");
+    VRDSettingForGpsViewController withoutRecord;
+    EXPECT_FALSE(withoutRecord.populate());
+}
+
+} // namespace

@@ -1,0 +1,172 @@
+#include "SettingControllerFakes.h"
+
+#include "settings/VRDSettingForVideoViewController.h"
+#include "settings/VRDSettingRules.h"
+#include "widgets/TKSegmentedControl.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const std::initializer_list<std::string_view> kVideoFields{
+    "vid_enc_bitrate", "vid_brightness", "vid_enc_bitrate_R", "vid_brightness_R", "flip_video", "rear_fps",
+    "front_cpl_use", "rear_cpl_use", "En_SuperNightVision", "b_angle", "b_model", "ledoff_rear"};
+
+struct VideoTab {
+    QWidget window;
+    VRDSettingForVideoViewController *tab = new VRDSettingForVideoViewController(&window);
+
+    TKSegmentedControl *seg(const char *name) const { return tab->findChild<TKSegmentedControl *>(name); }
+    void choose(const char *name, int segment) const { seg(name)->buttonForSegment(segment)->click(); }
+};
+
+FILEDATA validVideoRecord()
+{
+    FILEDATA record = patternedRecord();
+    record.vid_enc_bitrate = 1;
+    record.vid_brightness = 2;
+    record.vid_enc_bitrate_R = 0;
+    record.vid_brightness_R = 4;
+    record.flip_video = 0;
+    record.rear_fps = 1;
+    record.front_cpl_use = 3;
+    record.rear_cpl_use = 2;
+    record.En_SuperNightVision = 1;
+    record.b_angle = 0;
+    record.b_model = 0;
+    record.ledoff_rear = 1;
+    record.Gamma = 0;
+    return record;
+}
+
+TEST(VideoTab, ShowsAndStoresEveryControlLeavingOtherBytesAlone)
+{
+    VideoTab video;
+    const FILEDATA before = validVideoRecord();
+    FILEDATA record = before;
+    video.tab->setFileData(&record);
+
+    EXPECT_EQ(video.seg("videoEncodingBitrate")->selectedSegment(), 1);
+    EXPECT_EQ(video.seg("videoBrightness")->labelForSegment(2), "3(Default)");
+    EXPECT_EQ(video.seg("videoBrightnessRear")->selectedSegment(), 4);
+    EXPECT_EQ(video.seg("frontTinting")->selectedSegment(), 3);
+    EXPECT_EQ(video.seg("rearTinting")->labelForSegment(0), "Off");
+    EXPECT_EQ(video.seg("channel")->labelForSegment(1), "1 Channel (Front)");
+
+    video.choose("videoBrightness", 0);
+    video.choose("videoBrightnessRear", 3);
+    video.choose("flipVideoRealSeg", 1);
+    video.choose("rearfpsSeg", 0);
+    video.choose("frontTinting", 1);
+    video.choose("rearTinting", 0);
+    video.choose("wdr", 0);
+    video.choose("viewAngle", 1);
+    ASSERT_TRUE(video.tab->populate());
+
+    EXPECT_EQ(record.vid_brightness, 0u);
+    EXPECT_EQ(record.vid_brightness_R, 3u);
+    EXPECT_EQ(record.flip_video, 1u);
+    EXPECT_EQ(record.rear_fps, 0u);
+    EXPECT_EQ(record.front_cpl_use, 1u);
+    EXPECT_EQ(record.rear_cpl_use, 0u);
+    EXPECT_EQ(record.En_SuperNightVision, 0u);
+    EXPECT_EQ(record.b_angle, 1);
+    EXPECT_EQ(record.ledoff_rear, 1u) << "two channels keep the rear LED setting";
+    EXPECT_TRUE(bytesChangedOutside(before, record, kVideoFields).empty());
+    EXPECT_TRUE(alertsOf(&video.window).empty()) << "no quality changed";
+    EXPECT_TRUE(video.tab->validateUserInput().isNull());
+}
+
+TEST(VideoTab, RearFrameRateLabelsFollowTheMainsFrequency)
+{
+    VideoTab video;
+    FILEDATA record = validVideoRecord();
+    record.Gamma = 1;
+    video.tab->setFileData(&record);
+    EXPECT_EQ(video.seg("rearfpsSeg")->labelForSegment(0), "25fps");
+    EXPECT_EQ(video.seg("rearfpsSeg")->labelForSegment(1), "15fps");
+    EXPECT_EQ(video.seg("rearfpsSeg")->selectedSegment(), 1);
+
+    record.Gamma = 0;
+    record.rear_fps = 0;
+    video.tab->setFileData(&record);
+    EXPECT_EQ(video.seg("rearfpsSeg")->labelForSegment(0), "30fps");
+    EXPECT_EQ(video.seg("rearfpsSeg")->selectedSegment(), 0);
+}
+
+TEST(VideoTab, OddValuesAreMappedOrKept)
+{
+    VideoTab video;
+    FILEDATA record = validVideoRecord();
+    record.flip_video = 2;
+    record.rear_fps = 7;
+    record.vid_enc_bitrate = 9;
+    record.front_cpl_use = 0xFFFFFFFFu;
+    record.b_angle = -1;
+    video.tab->setFileData(&record);
+
+    EXPECT_EQ(video.seg("flipVideoRealSeg")->selectedSegment(), 0);
+    EXPECT_EQ(video.seg("rearfpsSeg")->selectedSegment(), 0);
+    EXPECT_EQ(video.seg("videoEncodingBitrate")->selectedSegment(), -1);
+    ASSERT_TRUE(video.tab->populate());
+    EXPECT_EQ(record.flip_video, 0u);
+    EXPECT_EQ(record.rear_fps, 0u);
+    // Nothing chosen: the unknown values go back as they came, never as -1.
+    EXPECT_EQ(record.vid_enc_bitrate, 9u);
+    EXPECT_EQ(record.front_cpl_use, 0xFFFFFFFFu);
+    EXPECT_EQ(record.b_angle, -1);
+    EXPECT_TRUE(alertsOf(&video.window).empty());
+}
+
+TEST(VideoTab, OneChannelClearsTheRearLed)
+{
+    VideoTab video;
+    FILEDATA record = validVideoRecord();
+    video.tab->setFileData(&record);
+    video.choose("channel", 1);
+    ASSERT_TRUE(video.tab->populate());
+    EXPECT_EQ(record.b_model, 1u);
+    EXPECT_EQ(record.ledoff_rear, 0u);
+}
+
+TEST(VideoTab, ChangedQualityIsWarnedAboutOncePerStoreAndKept)
+{
+    VideoTab video;
+    FILEDATA record = validVideoRecord();
+    video.tab->setFileData(&record);
+    video.choose("videoEncodingBitrateRear", 2);
+    ASSERT_TRUE(video.tab->populate());
+    EXPECT_EQ(record.vid_enc_bitrate_R, 2u);
+    auto alerts = alertsOf(&video.window);
+    ASSERT_EQ(alerts.size(), 1u);
+    EXPECT_EQ(alerts[0]->text(), "Warning");
+    EXPECT_TRUE(alerts[0]->informativeText().contains("recording quality"));
+    dismissAlerts(&video.window);
+
+    // Shown again (as a new visit does), the stored quality is no change.
+    video.tab->setFileData(&record);
+    ASSERT_TRUE(video.tab->populate());
+    EXPECT_TRUE(alertsOf(&video.window).empty());
+}
+
+TEST(VideoTab, ControlsOfferExactlyTheValuesTheRulesAllow)
+{
+    VideoTab video;
+    const std::pair<const char *, const char *> controls[] = {
+        {"videoEncodingBitrate", "vid_enc_bitrate"}, {"videoEncodingBitrateRear", "vid_enc_bitrate_R"},
+        {"videoBrightness", "vid_brightness"},       {"videoBrightnessRear", "vid_brightness_R"},
+        {"flipVideoRealSeg", "flip_video"},          {"rearfpsSeg", "rear_fps"},
+        {"frontTinting", "front_cpl_use"},           {"rearTinting", "rear_cpl_use"},
+        {"wdr", "En_SuperNightVision"},              {"viewAngle", "b_angle"},
+        {"channel", "b_model"}};
+    for (const auto &[control, field] : controls) {
+        const VRDSettingRule *rule = VRDSettingRules::find(field);
+        ASSERT_NE(rule, nullptr) << field;
+        EXPECT_EQ(rule->minimum, 0) << field;
+        EXPECT_EQ(video.seg(control)->segmentCount(), rule->maximum + 1) << control;
+    }
+    VRDSettingForVideoViewController withoutRecord;
+    EXPECT_FALSE(withoutRecord.populate());
+}
+
+} // namespace
