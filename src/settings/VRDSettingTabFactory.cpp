@@ -1,5 +1,6 @@
 #include "settings/VRDSettingTabFactory.h"
 
+#include "settings/VRDSettingForAdasViewController.h"
 #include "settings/VRDSettingForGpsViewController.h"
 #include "settings/VRDSettingForVideoViewController.h"
 #include "settings/VRDSettingPlaceholderTab.h"
@@ -28,7 +29,6 @@ constexpr std::array<TabKeys, VRDSettingTabFactory::kTabCount> kTabKeys{{
 
 QWidget *VRDSettingTabFactory::createTab(int index, FILEDATA *fileData) const
 {
-    Q_UNUSED(fileData); // the ADAS tab takes the record when it is built
     switch (index) {
     case 0:
         return new VRDSettingForVideoViewController;
@@ -41,7 +41,7 @@ QWidget *VRDSettingTabFactory::createTab(int index, FILEDATA *fileData) const
     case 4:
         return new VRDSettingPlaceholderTab; // Motion and parking
     case 5:
-        return new VRDSettingPlaceholderTab; // ADAS
+        return new VRDSettingForAdasViewController(fileData);
     case 6:
         return new VRDSettingPlaceholderTab; // Audio
     default:

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "settings/VRDSettingControllerDelegate.h"
+
+#include <QWidget>
+
+#include <cstdint>
+#include <memory>
+
+namespace Ui {
+class VRDSettingForAdasViewController;
+}
+
+// Tab 5: the driver-assistance warnings (lane departure, forward collision,
+// front-car departure, headway, urban collision, vibration) and where the
+// camera sits in the car. Every input is a choice or a bounded number, so
+// there is nothing to refuse; a stored value outside the lists is shown as
+// the nearest or default entry and stored as that entry.
+class VRDSettingForAdasViewController : public QWidget, public VRDSettingControllerDelegate
+{
+    Q_OBJECT
+
+public:
+    // configData is the settings window's record: the speed lists follow its
+    // speed unit from the start. Not owned.
+    explicit VRDSettingForAdasViewController(FILEDATA *configData, QWidget *parent = nullptr);
+    ~VRDSettingForAdasViewController() override;
+
+    void setFileData(FILEDATA *fileData) override;
+    QString validateUserInput() override;
+    bool populate() override;
+    void setMainController(VRDSettingController *) override {}
+
+private:
+    void awakeFromNib();
+    // Fills both speed lists for a speed unit (1 = mi/h, else km/h).
+    void changeSpeed(std::uint32_t speedUnit);
+    void displayFileData();
+
+    std::unique_ptr<Ui::VRDSettingForAdasViewController> m_ui;
+    FILEDATA *m_fileData = nullptr;
+};
