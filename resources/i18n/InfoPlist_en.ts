@@ -1024,5 +1024,25 @@
         <source>%1 could not be started.</source>
         <translation>%1 could not be started.</translation>
     </message>
+    <message id="setting.format.usb_drive">
+        <source>USB Drive</source>
+        <translation>USB Drive</translation>
+    </message>
+    <message id="setting.format.device">
+        <source>Device</source>
+        <translation>Device</translation>
+    </message>
+    <message id="msg.format_confirm">
+        <source>Erase and format %1?</source>
+        <translation>Erase and format %1?</translation>
+    </message>
+    <message id="msg.format_confirm_detail">
+        <source>Every recording on the card is deleted and cannot be recovered. The card's config.bin is kept.</source>
+        <translation>Every recording on the card is deleted and cannot be recovered. The card's config.bin is kept.</translation>
+    </message>
+    <message id="msg.config_kept_at">
+        <source>The card's settings file is kept at %1.</source>
+        <translation>The card's settings file is kept at %1.</translation>
+    </message>
 </context>
 </TS>
