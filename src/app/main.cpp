@@ -1,6 +1,7 @@
 // tovik-viewer: plays the recordings of a dashcam card. An optional argument
-// names a folder to open at start.
+// names a folder to open at start; --settings FILE edits a config.bin alone.
 #include "app/VRDAppDelegate.h"
+#include "settings/VRDSettingController.h"
 #include "widgets/TKImage.h"
 #include "widgets/TKLocalization.h"
 
@@ -28,12 +29,24 @@ int main(int argc, char **argv)
     parser.addPositionalArgument(QStringLiteral("folder"),
                                  QStringLiteral("Folder of recordings to open, such as the card."),
                                  QStringLiteral("[folder]"));
+    const QCommandLineOption settingsOption(
+        QStringLiteral("settings"),
+        QStringLiteral("Open only the settings window on this config.bin (a copy of the card's, or the card's own)."),
+        QStringLiteral("FILE"));
+    parser.addOption(settingsOption);
     parser.process(application);
+    TKLocalization::install(application);
+    if (parser.isSet(settingsOption)) {
+        VRDSettingController::Environment environment;
+        environment.settingFilePath = QFileInfo(parser.value(settingsOption)).absoluteFilePath();
+        VRDSettingController settings(std::move(environment));
+        settings.show();
+        return application.exec();
+    }
     if (parser.positionalArguments().size() > 1) {
         qCritical("tovik-viewer: give at most one folder");
         return 2;
     }
-    TKLocalization::install(application);
 
     VRDAppDelegate appDelegate(VRDAppDelegate::Options{});
     appDelegate.applicationDidFinishLaunching();
