@@ -1,17 +1,26 @@
 #include "app/VRDAppDelegate.h"
 
+#include "app/VRDDualPlaybackController.h"
 #include "app/VRDLanguagePreference.h"
 #include "app/VRDLoadingController.h"
 #include "app/VRDMediaTableModel.h"
+#include "app/VRDMpvEngine.h"
 #include "app/VRDPlayInfo.h"
+#include "app/VRDPlaybackKeys.h"
+#include "app/VRDSensorDisplay.h"
+#include "app/VRDStillCapture.h"
+#include "app/VRDSystemCaptureDialogs.h"
+#include "app/VRDVideoView.h"
 #include "app/VRDWindowLayout.h"
 #include "media/VRDConcurrentMediaWalkRunner.h"
 #include "ui_VRDMainWindow.h"
 #include "widgets/TKImage.h"
 #include "widgets/TKImageButton.h"
 #include "widgets/TKLocalization.h"
+#include "widgets/TKMapPage.h"
 
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QScreen>
 #include <QSettings>
@@ -23,7 +32,6 @@ namespace {
 // The position sliders work on whole steps; the play position is a fraction.
 constexpr int kPositionSteps = 1000;
 constexpr int kTableRowHeight = 24;
-constexpr auto kMapPageUrl = "qrc:/map/map2_eng.htm";
 
 } // namespace
 
@@ -38,7 +46,15 @@ VRDAppDelegate::VRDAppDelegate(Options options, QObject *parent)
     awakeFromNib();
 }
 
-VRDAppDelegate::~VRDAppDelegate() = default;
+VRDAppDelegate::~VRDAppDelegate()
+{
+    m_playback->stopPlay();
+}
+
+qint64 VRDAppDelegate::mediaIndex() const
+{
+    return m_playback->mediaIndex();
+}
 
 QRect VRDAppDelegate::minWindowFrame(const QRect &available)
 {
@@ -50,6 +66,7 @@ QRect VRDAppDelegate::minWindowFrame(const QRect &available)
 
 void VRDAppDelegate::awakeFromNib()
 {
+    makeEngines();
     m_playInfo = new VRDPlayInfo(this);
 
     m_ui->_mediaControlBoxForFullScreen->setImagesLeft(TKImage::named("bottom-background"),
@@ -63,6 +80,28 @@ void VRDAppDelegate::awakeFromNib()
 
     initMediaListTableView();
     setupInitialValues();
+}
+
+void VRDAppDelegate::makeEngines()
+{
+    EngineFactory makeEngine = m_options.makeEngine;
+    if (!makeEngine) {
+        const auto audio = m_options.silentAudio ? VRDMpvEngine::AudioOutput::Null : VRDMpvEngine::AudioOutput::System;
+        // Qt's offscreen and minimal platforms cannot show an OpenGL widget (a window
+        // holding one crashes when flushed); the engines then play without pictures.
+        const QString platform = QGuiApplication::platformName();
+        const bool canShowVideo = platform != QLatin1String("offscreen") && platform != QLatin1String("minimal");
+        makeEngine = [audio, canShowVideo](VRDScrollableVideoContainerView &container) {
+            VRDVideoView *view = nullptr;
+            if (canShowVideo) {
+                view = new VRDVideoView;
+                container.setVideoView(view);
+            }
+            return std::make_unique<VRDMpvEngine>(view, audio);
+        };
+    }
+    m_player1 = makeEngine(*m_ui->videoContainerView);
+    m_player2 = makeEngine(*m_ui->subVideoContainerView);
 }
 
 void VRDAppDelegate::applyImagesAndToolTips()
@@ -131,7 +170,68 @@ void VRDAppDelegate::setupInitialValues()
     m_ui->videoContainerView->hide();
     m_ui->subVideoContainerView->hide();
     loadMapPage();
+    connectPlaybackControls();
     layoutWindow();
+}
+
+void VRDAppDelegate::connectPlaybackControls()
+{
+    Ui::VRDMainWindow &ui = *m_ui;
+    m_sensorDisplay = new VRDSensorDisplay({ui.gsensorXField, ui.gsensorYField, ui.gsensorZField, ui.speedField,
+                                            ui.hdopField, ui.sateliteField},
+                                           this);
+    if (m_mapPage != nullptr) {
+        connect(m_sensorDisplay, &VRDSensorDisplay::mapScriptRequested, m_mapPage, &TKMapPage::runScript);
+        connect(m_sensorDisplay, &VRDSensorDisplay::routeChanged, m_mapPage, &TKMapPage::setRoute);
+    }
+    connect(m_playInfo, &VRDPlayInfo::positionChanged, m_sensorDisplay, [this](double position) {
+        m_sensorDisplay->updateGsensorUIByPlayPositon(position);
+        m_sensorDisplay->updateGpsUIByPlayPosition(position);
+    });
+
+    m_playback = std::make_unique<VRDDualPlaybackController>(*this, *m_player1, *m_player2, *m_sensorDisplay);
+    VRDDualPlaybackController *playback = m_playback.get();
+    connect(this, &VRDAppDelegate::changeAndPlayRequested, playback, &VRDDualPlaybackController::changeAndPlay);
+    connect(this, &VRDAppDelegate::stopPlayRequested, playback, &VRDDualPlaybackController::stopPlay);
+    const auto onClick = [](QAbstractButton *button, auto *receiver, auto action) {
+        connect(button, &QAbstractButton::clicked, receiver, [receiver, action] { (receiver->*action)(); });
+    };
+    using Controller = VRDDualPlaybackController;
+    onClick(ui.playButton, playback, &Controller::clickPlayButton);
+    onClick(ui.playButtonForFullScreen, playback, &Controller::clickPlayButton);
+    onClick(ui.jumpForwardButton, playback, &Controller::jumpForward);
+    onClick(ui.jumpForwardButtonForFullScreen, playback, &Controller::jumpForward);
+    onClick(ui.jumpBackwardButton, playback, &Controller::jumpBackward);
+    onClick(ui.jumpBackwardButtonForFullScreen, playback, &Controller::jumpBackward);
+    onClick(ui.swapButton, playback, &Controller::swapPlayer);
+    onClick(ui.increaseSpeedButton, playback, &Controller::increaseSpeed);
+    onClick(ui.speedTextButton, playback, &Controller::increaseSpeed);
+    onClick(ui.decreaseSpeedButton, playback, &Controller::decreaseSpeed);
+    onClick(ui.volumeUpButton, playback, &Controller::volumeUp);
+    onClick(ui.volumeDownButton, playback, &Controller::volumeDown);
+    onClick(ui.audioToggleButton, playback, &Controller::toggleAudioChoice);
+    onClick(ui.sizeUpButton, playback, &Controller::sizeUp);
+    onClick(ui.sizeTextButton, playback, &Controller::sizeUp);
+    onClick(ui.sizeDownButton, playback, &Controller::sizeDown);
+    for (QSlider *slider : {ui.videoPositionSlider, ui.videoPositionSliderForFullScreen}) {
+        const auto moved = [playback, slider] {
+            playback->videoPositionSliderMoved(static_cast<double>(slider->sliderPosition()) / kPositionSteps);
+        };
+        connect(slider, &QSlider::sliderMoved, playback, moved);
+        connect(slider, &QSlider::sliderReleased, playback, moved);
+        connect(slider, &QSlider::actionTriggered, playback, [slider, moved](int action) {
+            if (action != QAbstractSlider::SliderMove)
+                QMetaObject::invokeMethod(slider, moved, Qt::QueuedConnection);
+        });
+    }
+    new VRDPlaybackKeys(m_window, ui, *playback, this);
+
+    if (!m_options.captureDialogs)
+        m_options.captureDialogs = std::make_shared<VRDSystemCaptureDialogs>();
+    m_captureDialogs = m_options.captureDialogs;
+    m_stillCapture = std::make_unique<VRDStillCapture>(*m_player1, m_window, *m_captureDialogs);
+    connect(ui.captureButton, &QAbstractButton::clicked, m_stillCapture.get(), &VRDStillCapture::captureVideo);
+    connect(ui.printButton, &QAbstractButton::clicked, m_stillCapture.get(), &VRDStillCapture::print);
 }
 
 void VRDAppDelegate::bindPositionSliders()
@@ -175,7 +275,7 @@ void VRDAppDelegate::loadMapPage()
     m_mapWebView = new QWebEngineView(m_ui->_mapContainerTopView);
     m_mapWebView->setObjectName(QStringLiteral("mapWebView"));
     m_ui->_mapContainerTopView->layout()->addWidget(m_mapWebView);
-    m_mapWebView->load(QUrl(QString::fromLatin1(kMapPageUrl)));
+    m_mapPage = new TKMapPage(m_mapWebView, this);
 }
 
 void VRDAppDelegate::layoutWindow()
@@ -194,7 +294,7 @@ void VRDAppDelegate::applicationDidFinishLaunching()
     else
         m_window.resize(kMinWindowSize);
     m_window.setInitialFrame(m_window.geometry());
-    m_mediaIndex = -1;
+    m_playback->resetMediaIndex();
     connect(m_ui->mediaListTableView, &QTableView::doubleClicked, this,
             [this](const QModelIndex &index) { emit changeAndPlayRequested(index.row()); });
 }

@@ -6,16 +6,24 @@
 
 #include <QObject>
 #include <QRect>
+#include <functional>
 #include <memory>
 
 namespace Ui {
 class VRDMainWindow;
 }
 class QWebEngineView;
+class TKMapPage;
+class VRDCaptureDialogs;
 class VRDConcurrentMediaWalkRunner;
+class VRDDualPlaybackController;
 class VRDLoadingController;
+class VRDMediaEngine;
 class VRDMediaTableModel;
 class VRDPlayInfo;
+class VRDScrollableVideoContainerView;
+class VRDSensorDisplay;
+class VRDStillCapture;
 class VRDWindowLayout;
 
 // Owns the main window and the objects that live as long as it: the play
@@ -30,9 +38,18 @@ public:
     static constexpr QSize kMinWindowSize{1020, 640};
     static constexpr int kInitialVolume = 70;
 
+    // Makes the engine of one channel and puts its view, if it has one, into the container.
+    using EngineFactory = std::function<std::unique_ptr<VRDMediaEngine>(VRDScrollableVideoContainerView &)>;
+
     struct Options {
         // The map page needs a display with OpenGL; tests offscreen go without.
         bool loadMapPage = true;
+        // libmpv engines with their video views when empty.
+        EngineFactory makeEngine;
+        // The desktop's dialogs when empty.
+        std::shared_ptr<VRDCaptureDialogs> captureDialogs;
+        // Engines made here play without sound (tests, benchmarks).
+        bool silentAudio = false;
     };
 
     explicit VRDAppDelegate(Options options, QObject *parent = nullptr);
@@ -50,8 +67,15 @@ public:
     VRDMediaTableModel &mediaTableModel() { return *m_mediaTableModel; }
     VRDWindowLayout &windowLayout() { return *m_windowLayout; }
     VRDLoadingController &loadingController() { return *m_loadingController; }
+    VRDMediaEngine &player1() { return *m_player1; }
+    VRDMediaEngine &player2() { return *m_player2; }
+    VRDDualPlaybackController &playback() { return *m_playback; }
+    VRDSensorDisplay &sensorDisplay() { return *m_sensorDisplay; }
+    VRDStillCapture &stillCapture() { return *m_stillCapture; }
+    // Null without a map page.
+    TKMapPage *mapPage() const { return m_mapPage; }
 
-    qint64 mediaIndex() const { return m_mediaIndex; }
+    qint64 mediaIndex() const;
     int volume() const { return m_volume; }
     void setVolume(int volume);
 
@@ -81,6 +105,8 @@ private:
     void observePlayInfo();
     void loadMapPage();
     void layoutWindow();
+    void makeEngines();
+    void connectPlaybackControls();
 
     Options m_options;
     CustomWindow m_window;
@@ -92,6 +118,13 @@ private:
     std::unique_ptr<VRDWindowLayout> m_windowLayout;
     VRDLoadingController *m_loadingController = nullptr;
     QWebEngineView *m_mapWebView = nullptr;
-    qint64 m_mediaIndex = -1;
+    TKMapPage *m_mapPage = nullptr;
     int m_volume = 0;
+    // Declared after the window, so engines and their users go before the views.
+    std::unique_ptr<VRDMediaEngine> m_player1;
+    std::unique_ptr<VRDMediaEngine> m_player2;
+    VRDSensorDisplay *m_sensorDisplay = nullptr;
+    std::shared_ptr<VRDCaptureDialogs> m_captureDialogs;
+    std::unique_ptr<VRDDualPlaybackController> m_playback;
+    std::unique_ptr<VRDStillCapture> m_stillCapture;
 };
