@@ -597,6 +597,50 @@
         <source>Automatic</source>
         <translation>Automatic</translation>
     </message>
+    <message id="setting.aux.wifi_settings">
+        <source>Wi-Fi Access Point</source>
+        <translation>Wi-Fi Access Point</translation>
+    </message>
+    <message id="setting.aux.use_wifi_dongle">
+        <source>Use the Wi-Fi dongle</source>
+        <translation>Use the Wi-Fi dongle</translation>
+    </message>
+    <message id="setting.aux.ssid">
+        <source>Network name</source>
+        <translation>Network name</translation>
+    </message>
+    <message id="setting.aux.password">
+        <source>Password</source>
+        <translation>Password</translation>
+    </message>
+    <message id="setting.aux.channel">
+        <source>Channel</source>
+        <translation>Channel</translation>
+    </message>
+    <message id="setting.aux.pip_top_left">
+        <source>Top left</source>
+        <translation>Top left</translation>
+    </message>
+    <message id="setting.aux.pip_top_right">
+        <source>Top right</source>
+        <translation>Top right</translation>
+    </message>
+    <message id="setting.aux.pip_bottom_left">
+        <source>Bottom left</source>
+        <translation>Bottom left</translation>
+    </message>
+    <message id="setting.aux.pip_bottom_right">
+        <source>Bottom right</source>
+        <translation>Bottom right</translation>
+    </message>
+    <message id="5min">
+        <source>5 min</source>
+        <translation>5 min</translation>
+    </message>
+    <message id="3min">
+        <source>3 min</source>
+        <translation>3 min</translation>
+    </message>
     <message id="setting.aux.ssid_length">
         <source>The network name must be at least 5 characters long.</source>
         <translation>The network name must be at least 5 characters long.</translation>
@@ -951,6 +995,26 @@
     <message id="msg.file_open_fail">
         <source>The file could not be opened for writing.</source>
         <translation>The file could not be opened for writing.</translation>
+    </message>
+    <message id="msg.play_fail">
+        <source>The recording could not be played.</source>
+        <translation>The recording could not be played.</translation>
+    </message>
+    <message id="msg.play_timeout">
+        <source>The recording did not start playing.</source>
+        <translation>The recording did not start playing.</translation>
+    </message>
+    <message id="msg.capture_fail">
+        <source>The picture could not be taken.</source>
+        <translation>The picture could not be taken.</translation>
+    </message>
+    <message id="msg.capture_save_fail">
+        <source>The picture could not be saved there.</source>
+        <translation>The picture could not be saved there.</translation>
+    </message>
+    <message id="msg.print_fail">
+        <source>The picture could not be printed.</source>
+        <translation>The picture could not be printed.</translation>
     </message>
     <message id="msg.cannot_format">
         <source>The card cannot be formatted.</source>

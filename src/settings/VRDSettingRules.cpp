@@ -92,10 +92,6 @@ constexpr std::array kRules{
     range("wifiStartMode", 0, 1), range("NONE_wifi_dongle", 0, 1),
 };
 
-constexpr std::size_t kWifiTextBytes = 16;
-constexpr std::size_t kWifiNameMinimum = 5;
-constexpr std::size_t kWifiPasswordMinimum = 8;
-
 VRDMessage notAllowed(std::span<const std::int64_t> values)
 {
     return VRDMessage{"msg.value_not_allowed", std::vector<double>(values.begin(), values.end())};
@@ -128,14 +124,14 @@ std::u16string asciiToUtf16(std::string_view text)
 }
 
 std::optional<VRDMessage> applyWifiText(FILEDATA &record, const VRDFieldInfo &field, std::string_view text,
-                                        std::size_t minimum, const char *lengthKey, const char *invalidKey)
+                                        int minimum, const char *lengthKey, const char *invalidKey)
 {
-    if (text.size() < minimum)
+    if (text.size() < static_cast<std::size_t>(minimum))
         return VRDMessage{lengthKey, {}};
     if (!VRDSettingRules::isValidWifiText(text))
         return VRDMessage{invalidKey, {}};
-    if (text.size() > kWifiTextBytes)
-        return VRDMessage{"msg.text_too_long", {static_cast<double>(kWifiTextBytes)}};
+    if (text.size() > VRDSettingRules::kWifiTextBytes)
+        return VRDMessage{"msg.text_too_long", {static_cast<double>(VRDSettingRules::kWifiTextBytes)}};
     VRDFileDataFields::setText(record, field, text);
     return std::nullopt;
 }
@@ -212,9 +208,9 @@ std::optional<VRDMessage> VRDSettingRules::apply(FILEDATA &record, const VRDSett
         return std::nullopt;
     }
     case Kind::WifiName:
-        return applyWifiText(record, *field, text, kWifiNameMinimum, "setting.aux.ssid_length", "setting.aux.ssid_invalid");
+        return applyWifiText(record, *field, text, VRDSettingRules::kWifiNameMinimum, "setting.aux.ssid_length", "setting.aux.ssid_invalid");
     case Kind::WifiPassword:
-        return applyWifiText(record, *field, text, kWifiPasswordMinimum, "setting.aux.password_length",
+        return applyWifiText(record, *field, text, VRDSettingRules::kWifiPasswordMinimum, "setting.aux.password_length",
                              "setting.aux.password_invalid");
     case Kind::PlateNumber:
         VRDFileDataFields::setText(record, *field, VRDCarNumber::clean(asciiToUtf16(text)));

@@ -29,6 +29,10 @@ public:
 
     // The ADAS speed table of a speed unit (1 = mi/h, else km/h).
     static std::span<const std::int64_t> adasSpeeds(std::uint32_t speedUnit);
+    // Sizes of the Wi-Fi texts: bytes in the record, shortest name and password.
+    static constexpr std::size_t kWifiTextBytes = 16;
+    static constexpr int kWifiNameMinimum = 5;
+    static constexpr int kWifiPasswordMinimum = 8;
     // Characters allowed in the Wi-Fi texts: printable ASCII without blank.
     static bool isValidWifiText(std::string_view text);
 };

@@ -1,6 +1,7 @@
 #include "settings/VRDSettingTabFactory.h"
 
 #include "settings/VRDSettingForAdasViewController.h"
+#include "settings/VRDSettingForAuxViewController.h"
 #include "settings/VRDSettingForGpsViewController.h"
 #include "settings/VRDSettingForVideoViewController.h"
 #include "settings/VRDSettingPlaceholderTab.h"
@@ -37,7 +38,7 @@ QWidget *VRDSettingTabFactory::createTab(int index, FILEDATA *fileData) const
     case 2:
         return new VRDSettingForGpsViewController;
     case 3:
-        return new VRDSettingPlaceholderTab; // Aux
+        return new VRDSettingForAuxViewController;
     case 4:
         return new VRDSettingPlaceholderTab; // Motion and parking
     case 5:
