@@ -2,7 +2,10 @@
 
 #include "settings/VRDSettingForAdasViewController.h"
 #include "settings/VRDSettingForAuxViewController.h"
+#include "settings/VRDSettingForAudioViewController.h"
+#include "settings/VRDSettingForBasicViewController.h"
 #include "settings/VRDSettingForGpsViewController.h"
+#include "settings/VRDSettingForMotionViewController.h"
 #include "settings/VRDSettingForVideoViewController.h"
 #include "settings/VRDSettingPlaceholderTab.h"
 
@@ -34,17 +37,17 @@ QWidget *VRDSettingTabFactory::createTab(int index, FILEDATA *fileData) const
     case 0:
         return new VRDSettingForVideoViewController;
     case 1:
-        return new VRDSettingPlaceholderTab; // Basic
+        return new VRDSettingForBasicViewController;
     case 2:
         return new VRDSettingForGpsViewController;
     case 3:
         return new VRDSettingForAuxViewController;
     case 4:
-        return new VRDSettingPlaceholderTab; // Motion and parking
+        return new VRDSettingForMotionViewController;
     case 5:
         return new VRDSettingForAdasViewController(fileData);
     case 6:
-        return new VRDSettingPlaceholderTab; // Audio
+        return new VRDSettingForAudioViewController;
     default:
         return nullptr;
     }
