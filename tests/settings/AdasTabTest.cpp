@@ -1,3 +1,4 @@
+#include "SettingControllerFakes.h"
 #include "TabRecordPattern.h"
 
 #include "settings/FILEDATA.h"
@@ -7,6 +8,7 @@
 #include "widgets/TKSegmentedControl.h"
 
 #include <QComboBox>
+#include <QLayout>
 #include <QSpinBox>
 #include <QTest>
 
@@ -209,10 +211,24 @@ TEST_F(AdasTab, ForeignBytesStayAndEveryStoredValueIsOneTheRulesAccept)
     EXPECT_EQ(control<TKSegmentedControl>("adasFcmdSensSeg")->segmentCount(), count("ADAS_FCMD_Sens"));
 }
 
-TEST_F(AdasTab, Screenshot)
+// Pictures of the window showing each of the two tabs, for a person to look at.
+TEST(AdasAuxTabs, ScreenshotsInTheSettingsWindow)
 {
-    open();
-    tab->resize(tab->sizeHint().expandedTo(QSize(740, 0)));
-    tab->show();
-    EXPECT_TRUE(saveScreenshot(*tab, "settings_tab_adas"));
+    WithStringTable table;
+    VRDSettingController::Environment environment;
+    environment.diskService = std::make_shared<FakeDiskService>();
+    environment.tabFactory = std::make_shared<VRDSettingTabFactory>();
+    VRDSettingController controller(std::move(environment));
+    controller.show();
+    for (const auto &[index, name] : {std::pair{3, "settings_aux"}, {5, "settings_adas"}}) {
+        controller.changeViewController(index);
+        dismissAlerts(&controller);
+        QWidget *tab = controller.targetController();
+        ASSERT_NE(dynamic_cast<VRDSettingControllerDelegate *>(tab), nullptr) << name;
+        controller.layout()->activate();
+        QCoreApplication::processEvents();
+        EXPECT_GE(tab->width(), tab->minimumSizeHint().width()) << name;
+        EXPECT_GE(tab->height(), tab->minimumSizeHint().height()) << name;
+        EXPECT_TRUE(saveScreenshot(controller, name)) << name;
+    }
 }

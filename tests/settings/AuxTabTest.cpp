@@ -285,11 +285,3 @@ TEST_F(AuxTab, SavedEditsReadBackThroughTheCommandLine)
     EXPECT_EQ(fields.value("sd_mem_motion_ratio").toInt(), 10);
     EXPECT_EQ(fields.value("sd_mem_event_ratio").toInt(), 20);
 }
-
-TEST_F(AuxTab, Screenshot)
-{
-    open();
-    tab->resize(tab->sizeHint().expandedTo(QSize(740, 0)));
-    tab->show();
-    EXPECT_TRUE(saveScreenshot(*tab, "settings_tab_aux"));
-}
