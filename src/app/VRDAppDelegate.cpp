@@ -13,6 +13,7 @@
 #include "app/VRDVideoView.h"
 #include "app/VRDWindowLayout.h"
 #include "media/VRDConcurrentMediaWalkRunner.h"
+#include "tools/VRDTimeSetupController.h"
 #include "ui_VRDMainWindow.h"
 #include "widgets/TKImage.h"
 #include "widgets/TKImageButton.h"
@@ -150,6 +151,7 @@ void VRDAppDelegate::setupInitialValues()
     connect(m_ui->informationButtonImageView, &QPushButton::clicked, this,
             &VRDAppDelegate::clickMapViewButton);
     connect(m_ui->closeButton, &QPushButton::clicked, this, &VRDAppDelegate::closeWindow);
+    connect(m_ui->timeSetupButton, &QPushButton::clicked, this, &VRDAppDelegate::showTimeSetupPanel);
     connect(m_ui->minimizeButton, &QPushButton::clicked, &m_window, &QWidget::showMinimized);
     connect(m_ui->fullScreenButton, &QPushButton::clicked, &m_window, &CustomWindow::toggleFullScreen);
     connect(m_ui->leaveFullScreenButton, &QPushButton::clicked, &m_window,
@@ -337,6 +339,19 @@ void VRDAppDelegate::clickMapViewButton()
 {
     if (m_windowLayout->setRightViewMode(VRDWindowLayout::Map))
         m_windowLayout->updateSideViewButton();
+}
+
+void VRDAppDelegate::showTimeSetupPanel()
+{
+    if (auto *open = qobject_cast<VRDTimeSetupController *>(m_lastDialogController.data())) {
+        open->raise();
+        open->activateWindow();
+        return;
+    }
+    auto *controller = new VRDTimeSetupController(&m_window);
+    controller->setAttribute(Qt::WA_DeleteOnClose);
+    m_lastDialogController = controller;
+    controller->show();
 }
 
 void VRDAppDelegate::closeWindow()

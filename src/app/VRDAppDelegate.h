@@ -5,6 +5,7 @@
 #include "media/VRDMediaListDelegate.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QRect>
 #include <functional>
 #include <memory>
@@ -12,6 +13,7 @@
 namespace Ui {
 class VRDMainWindow;
 }
+class QDialog;
 class QWebEngineView;
 class TKMapPage;
 class VRDCaptureDialogs;
@@ -85,6 +87,8 @@ public slots:
     void openMediaDirectory(const QString &path);
     void clickMediaListViewButton();
     void clickMapViewButton();
+    // Opens the clock setup window, or brings it forward when it is open.
+    void showTimeSetupPanel();
     void closeWindow();
 
 signals:
@@ -127,4 +131,6 @@ private:
     std::shared_ptr<VRDCaptureDialogs> m_captureDialogs;
     std::unique_ptr<VRDDualPlaybackController> m_playback;
     std::unique_ptr<VRDStillCapture> m_stillCapture;
+    // The last dialog window opened (settings or clock setup); it deletes itself on close.
+    QPointer<QDialog> m_lastDialogController;
 };

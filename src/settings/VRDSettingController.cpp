@@ -7,6 +7,7 @@
 #include "tools/TKDiskService.h"
 #include "tools/TKUDisks2Service.h"
 #include "tools/TKUSBDiskDiscovery.h"
+#include "tools/VRDFormatWindowController.h"
 #include "ui_VRDSettingController.h"
 #include "ui_VRDSettingLoadingPanel.h"
 #include "widgets/TKInterfaceHelpers.h"
@@ -395,7 +396,11 @@ void VRDSettingController::onSaveDefaultSetting()
 
 void VRDSettingController::onFormat()
 {
-    TKShowAlert(this, TKLocalizedString("setting.sdcardformat"), TKLocalizedString("msg.format_not_available"));
+    VRDFormatWindowController::Environment environment;
+    environment.diskService = m_environment.diskService;
+    auto *controller = new VRDFormatWindowController(environment, this);
+    controller->setAttribute(Qt::WA_DeleteOnClose);
+    controller->show();
 }
 
 void VRDSettingController::onDiskUtil()

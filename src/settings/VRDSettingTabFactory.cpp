@@ -1,5 +1,6 @@
 #include "settings/VRDSettingTabFactory.h"
 
+#include "devicedata/VRDSettingForFlashDataViewController.h"
 #include "settings/VRDSettingForAdasViewController.h"
 #include "settings/VRDSettingForAuxViewController.h"
 #include "settings/VRDSettingForAudioViewController.h"
@@ -7,7 +8,6 @@
 #include "settings/VRDSettingForGpsViewController.h"
 #include "settings/VRDSettingForMotionViewController.h"
 #include "settings/VRDSettingForVideoViewController.h"
-#include "settings/VRDSettingPlaceholderTab.h"
 
 #include <array>
 
@@ -55,8 +55,9 @@ QWidget *VRDSettingTabFactory::createTab(int index, FILEDATA *fileData) const
 
 QWidget *VRDSettingTabFactory::createDriveInfoTab(const QString &flashDataFilePath) const
 {
-    Q_UNUSED(flashDataFilePath);
-    return new VRDSettingPlaceholderTab; // drive-information viewer
+    auto *tab = new VRDSettingForFlashDataViewController;
+    tab->setFlashDataFilePath(flashDataFilePath);
+    return tab;
 }
 
 const char *VRDSettingTabFactory::segmentLabelKey(int index)

@@ -2,6 +2,7 @@
 #include "TestFolder.h"
 
 #include "settings/VRDSettingPlaceholderTab.h"
+#include "tools/VRDFormatWindowController.h"
 #include "widgets/TKSegmentedControl.h"
 
 #include <QAbstractButton>
@@ -9,6 +10,7 @@
 #include <QLabel>
 #include <QProcessEnvironment>
 #include <QSignalSpy>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -204,21 +206,22 @@ TEST(SettingController, LoadingSheetClosesAtTheTickAfterHideOrAfterFifteenSecond
     EXPECT_DOUBLE_EQ(controller.loadingProgress(), 100.0);
 }
 
-TEST(SettingController, FormatAndDiskUtilityExplainWhatIsMissing)
+TEST(SettingController, FormatOpensItsWindowAndDiskUtilityExplainsWhatIsMissing)
 {
     Window window;
     window.open();
     window.controller->onFormat();
-    auto alerts = alertsOf(window.controller.get());
-    ASSERT_EQ(alerts.size(), 1u);
-    EXPECT_TRUE(alerts[0]->informativeText().contains("not available"));
-    dismissAlerts(window.controller.get());
+    auto *format = window.controller->findChild<VRDFormatWindowController *>();
+    ASSERT_NE(format, nullptr);
+    EXPECT_TRUE(format->isVisible());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !format->isSearching(); }));
+    format->close();
 
     TestFolder bin("disk_utility");
     const QByteArray path = qgetenv("PATH");
     qputenv("PATH", QByteArray::fromStdString(bin.path()));
     window.controller->onDiskUtil();
-    alerts = alertsOf(window.controller.get());
+    auto alerts = alertsOf(window.controller.get());
     ASSERT_EQ(alerts.size(), 1u);
     EXPECT_TRUE(alerts[0]->informativeText().contains("gnome-disks"));
     dismissAlerts(window.controller.get());
