@@ -130,6 +130,8 @@ QStringList cableVoltageLossLabels()
 {
     const VRDSettingRule *rule = VRDSettingRules::find("CableVoltCorr");
     QStringList labels;
+    if (rule == nullptr)
+        return labels;
     for (std::int64_t stored = rule->minimum; stored <= rule->maximum; ++stored)
         labels << (stored == rule->minimum ? TKLocalizedString("none")
                                            : QString::asprintf("%.1fv", static_cast<double>(stored - 1) / 10.0));
