@@ -284,6 +284,9 @@ void VRDDualPlaybackController::mediaPlayerTimeChanged(VRDMediaEngine *engine)
     }
     VRDPlayInfo &playInfo = m_app.playInfo();
     playInfo.setIsPlaying(isPlaying(m_player1));
+    // The picture size may arrive after the start step; the scale is shown once it does.
+    if (playInfo.scale() == 0.0 && engine == &m_player1)
+        updatePlayInfoScale();
     if (m_moving) {
         m_timeChangeCounter = -1;
         if (m_movingPosition > 0)

@@ -7,6 +7,7 @@
 #include "ui_VRDMainWindow.h"
 
 #include <QImage>
+#include <QScreen>
 #include <QProcess>
 
 namespace {
@@ -71,6 +72,37 @@ TEST(PlaybackIntegration, DemoCardPlaysBothChannelsSeeksCapturesAndMovesOn)
     started.clear();
     ASSERT_TRUE(started.wait(12000)) << "the end of the recording starts the next one";
     EXPECT_EQ(playback.mediaIndex(), first + 2);
+}
+
+} // namespace
+
+namespace {
+
+// A picture of the player at work, with the map, for people to look at.
+TEST(PlaybackIntegration, ScreenshotWhilePlaying)
+{
+    QTemporaryDir scratch(PlaybackFixture::folderTemplate());
+    const QString card = makeDemoCard(scratch.filePath("card"));
+    ASSERT_FALSE(card.isEmpty()) << "tovik-demo-card failed";
+    VRDAppDelegate::Options options;
+    options.silentAudio = true;
+    VRDAppDelegate app(options);
+    app.applicationDidFinishLaunching();
+    app.window().show();
+    app.openMediaDirectory(card);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return app.mediaList().count() == 4; }, 10000));
+    QSignalSpy started(&app.playback(), &VRDDualPlaybackController::playbackStarted);
+    emit app.changeAndPlayRequested(0);
+    ASSERT_TRUE(started.wait(10000));
+    app.clickMapViewButton();
+    QTest::qWait(2500);
+    const QString folder = qEnvironmentVariable("TOVIK_BUILD_DIR") + "/screenshots";
+    QDir().mkpath(folder);
+    // The screen, not the widget: a web view draws outside the widget's own painting.
+    const QRect frame = app.window().geometry();
+    EXPECT_TRUE(app.window().screen()->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height())
+                    .save(folder + "/playback.png"));
+    EXPECT_NE(app.ui().sizeTextButton->text(), "0.00x");
 }
 
 } // namespace
