@@ -24,8 +24,10 @@ namespace {
 
 const QString kLogSuffix = QStringLiteral("drv");
 const QString kExportSuffix = QStringLiteral("csv");
-// Room for the sort-free header's padding beside a title.
+// Room for the header's padding beside a title, and for a cell's margins.
 constexpr int kHeaderTitlePadding = 16;
+constexpr int kCellPadding = 10;
+constexpr int kCellFontPixelSize = 12;
 
 QString runOpenDialog(QWidget *window)
 {
@@ -93,15 +95,11 @@ void VRDSettingForFlashDataViewController::awakeFromNib()
     m_model = new VRDDriveInfoTableModel(m_columnNames, this);
     QTableView *table = m_ui->tableView;
     table->setModel(m_model);
-    QHeaderView *header = table->horizontalHeader();
-    header->setDefaultAlignment(Qt::AlignCenter);
-    const QFontMetrics titleMetrics(header->font());
-    for (std::size_t column = 0; column < VRDDriveInfoColumns::kCount; ++column) {
-        const int section = static_cast<int>(column);
-        // The given widths, widened where a title would be cut off.
-        const int titleWidth = titleMetrics.horizontalAdvance(m_columnNames.at(section)) + kHeaderTitlePadding;
-        header->resizeSection(section, std::max(VRDDriveInfoColumns::kColumns[column].width, titleWidth));
-    }
+    QFont cellFont = table->font();
+    cellFont.setPixelSize(kCellFontPixelSize);
+    table->setFont(cellFont);
+    table->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
+    fitColumns();
     // Fixed row heights: the view never measures 100 000 rows.
     table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
@@ -116,6 +114,24 @@ void VRDSettingForFlashDataViewController::awakeFromNib()
             &VRDSettingForFlashDataViewController::readFinished);
     connect(&m_writeWatcher, &QFutureWatcher<std::optional<TKFileError>>::finished, this,
             &VRDSettingForFlashDataViewController::writeFinished);
+}
+
+void VRDSettingForFlashDataViewController::fitColumns()
+{
+    QTableView *table = m_ui->tableView;
+    QHeaderView *header = table->horizontalHeader();
+    const QFontMetrics titleMetrics(header->font());
+    const QFontMetrics cellMetrics(table->font());
+    const std::int64_t sampleRow = m_model->log()->count() > 0 ? 0 : -1;
+    for (std::size_t column = 0; column < VRDDriveInfoColumns::kCount; ++column) {
+        const int section = static_cast<int>(column);
+        // The given widths, widened where a title or a cell of fixed form would be cut off.
+        const int titleWidth = titleMetrics.horizontalAdvance(m_columnNames.at(section)) + kHeaderTitlePadding;
+        const QString cell = QString::fromStdString(m_model->log()->stringForColumnIndex(section, sampleRow));
+        const int cellWidth = cellMetrics.horizontalAdvance(cell) + kCellPadding;
+        header->resizeSection(section,
+                              std::max({VRDDriveInfoColumns::kColumns[column].width, titleWidth, cellWidth}));
+    }
 }
 
 void VRDSettingForFlashDataViewController::setFileData(FILEDATA *fileData)
@@ -211,6 +227,7 @@ void VRDSettingForFlashDataViewController::readFinished()
         qInfo("fopen fail:%s (%s)", qPrintable(m_FlashDataFilePath), result.error->systemError.c_str());
     } else {
         m_model->setLog(result.log);
+        fitColumns();
         m_bFlashDataAccess = true;
         m_ui->fileNameLabel->setText(QStringLiteral("%1  (%2)").arg(QFileInfo(m_FlashDataFilePath).fileName())
                                          .arg(result.log->count()));

@@ -86,6 +86,7 @@ private:
     };
 
     void awakeFromNib();
+    void fitColumns();
     void displayFileData();
     void readFinished();
     void writeFinished();

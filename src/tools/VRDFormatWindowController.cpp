@@ -200,6 +200,8 @@ void VRDFormatWindowController::updateSelectedDiskInfo()
         return;
     }
     m_ui->pathField->setText(QStringLiteral("%1   %2").arg(fromStd(disk->deviceFilePath()), fromStd(disk->mountedURL())));
+    // A long mount path is cut at its end, not at the device name.
+    m_ui->pathField->setCursorPosition(0);
     m_ui->allocationUnitField->setText(allocationUnitText(clusterSizeByVolumeSizeInKB(disk->volumeSize())));
 }
 
