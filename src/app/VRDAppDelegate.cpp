@@ -13,6 +13,7 @@
 #include "app/VRDVideoView.h"
 #include "app/VRDWindowLayout.h"
 #include "media/VRDConcurrentMediaWalkRunner.h"
+#include "settings/VRDSettingController.h"
 #include "tools/VRDTimeSetupController.h"
 #include "ui_VRDMainWindow.h"
 #include "widgets/TKImage.h"
@@ -151,6 +152,7 @@ void VRDAppDelegate::setupInitialValues()
     connect(m_ui->informationButtonImageView, &QPushButton::clicked, this,
             &VRDAppDelegate::clickMapViewButton);
     connect(m_ui->closeButton, &QPushButton::clicked, this, &VRDAppDelegate::closeWindow);
+    connect(m_ui->settingsButton, &QPushButton::clicked, this, &VRDAppDelegate::showSettingPanel);
     connect(m_ui->timeSetupButton, &QPushButton::clicked, this, &VRDAppDelegate::showTimeSetupPanel);
     connect(m_ui->minimizeButton, &QPushButton::clicked, &m_window, &QWidget::showMinimized);
     connect(m_ui->fullScreenButton, &QPushButton::clicked, &m_window, &CustomWindow::toggleFullScreen);
@@ -341,17 +343,28 @@ void VRDAppDelegate::clickMapViewButton()
         m_windowLayout->updateSideViewButton();
 }
 
-void VRDAppDelegate::showTimeSetupPanel()
+template<typename Dialog>
+void VRDAppDelegate::showDialog()
 {
-    if (auto *open = qobject_cast<VRDTimeSetupController *>(m_lastDialogController.data())) {
+    if (auto *open = qobject_cast<Dialog *>(m_lastDialogController.data())) {
         open->raise();
         open->activateWindow();
         return;
     }
-    auto *controller = new VRDTimeSetupController(&m_window);
+    auto *controller = new Dialog(&m_window);
     controller->setAttribute(Qt::WA_DeleteOnClose);
     m_lastDialogController = controller;
     controller->show();
+}
+
+void VRDAppDelegate::showSettingPanel()
+{
+    showDialog<VRDSettingController>();
+}
+
+void VRDAppDelegate::showTimeSetupPanel()
+{
+    showDialog<VRDTimeSetupController>();
 }
 
 void VRDAppDelegate::closeWindow()

@@ -87,6 +87,8 @@ public slots:
     void openMediaDirectory(const QString &path);
     void clickMediaListViewButton();
     void clickMapViewButton();
+    // Opens the settings window, or brings it forward when it is open.
+    void showSettingPanel();
     // Opens the clock setup window, or brings it forward when it is open.
     void showTimeSetupPanel();
     void closeWindow();
@@ -131,6 +133,11 @@ private:
     std::shared_ptr<VRDCaptureDialogs> m_captureDialogs;
     std::unique_ptr<VRDDualPlaybackController> m_playback;
     std::unique_ptr<VRDStillCapture> m_stillCapture;
+    // The settings or clock window: one of them at a time, brought forward
+    // when asked for again.
+    template<typename Dialog>
+    void showDialog();
+
     // The last dialog window opened (settings or clock setup); it deletes itself on close.
     QPointer<QDialog> m_lastDialogController;
 };

@@ -5,6 +5,8 @@
 #include "app/VRDMediaTableModel.h"
 #include "app/VRDPlayInfo.h"
 #include "app/VRDWindowLayout.h"
+#include "settings/VRDSettingController.h"
+#include "tools/VRDTimeSetupController.h"
 #include "ui_VRDMainWindow.h"
 
 #include <QFile>
@@ -194,4 +196,25 @@ TEST(CustomWindowDrag, TopStopsAtTheAvailableAreaSidewaysIsFree)
     const QRect available(0, 28, 1280, 772);
     EXPECT_EQ(CustomWindow::clampedDragOrigin({100, 10}, available), QPoint(100, 28));
     EXPECT_EQ(CustomWindow::clampedDragOrigin({-400, 300}, available), QPoint(-400, 300));
+}
+
+TEST_F(MainWindowFixture, SettingsAndClockButtonsOpenOneDialogAtATime)
+{
+    QTest::mouseClick(ui.settingsButton, Qt::LeftButton);
+    auto settings = app.window().findChildren<VRDSettingController *>();
+    ASSERT_EQ(settings.size(), 1);
+    EXPECT_TRUE(settings.front()->isVisible());
+
+    app.showSettingPanel();
+    EXPECT_EQ(app.window().findChildren<VRDSettingController *>().size(), 1)
+        << "asking again brings the open window forward";
+
+    settings.front()->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(app.window().findChildren<VRDSettingController *>().isEmpty());
+
+    QTest::mouseClick(ui.timeSetupButton, Qt::LeftButton);
+    const auto clocks = app.window().findChildren<VRDTimeSetupController *>();
+    ASSERT_EQ(clocks.size(), 1);
+    clocks.front()->close();
 }
