@@ -1,5 +1,6 @@
 #include "cli/ClockCommand.h"
 
+#include "cli/CliArguments.h"
 #include "cli/CliOutput.h"
 #include "tools/TKClockFile.h"
 
@@ -13,15 +14,12 @@ namespace cli {
 int runClock(const QStringList &arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription("Writes timeset.cfg, from which the camera sets its clock at the next start: "
-                                     "the local time as 19 bytes \"YYYY/MM/DD HH:MM:SS\".");
-    parser.addHelpOption();
-    parser.addPositionalArgument("PATH", "A card folder (timeset.cfg is written at its root) or the file itself.");
     const QCommandLineOption timeOption("time", "The local time to send instead of now.", "YYYY/MM/DD HH:MM:SS");
-    parser.addOption(timeOption);
-    parser.process(arguments);
-    const QStringList positional = parser.positionalArguments();
-    if (positional.size() != 1)
+    const std::optional<QString> argument = parseSingleArgument(parser, arguments, {
+        "Writes timeset.cfg, from which the camera sets its clock at the next start: "
+        "the local time as 19 bytes \"YYYY/MM/DD HH:MM:SS\".",
+        "PATH", "A card folder (timeset.cfg is written at its root) or the file itself.", {timeOption}});
+    if (!argument)
         return fail("clock: give exactly one card folder or file (see 'tovik clock --help')");
 
     std::tm time = TKClockFile::localNow();
@@ -31,7 +29,7 @@ int runClock(const QStringList &arguments)
             return fail("clock: '" + parser.value(timeOption) + "' is not a valid time in the form YYYY/MM/DD HH:MM:SS");
         time = *parsed;
     }
-    QString path = positional.first();
+    QString path = *argument;
     if (QFileInfo(path).isDir())
         path = QDir(path).filePath(TKClockFile::kFileName);
     if (auto error = TKClockFile::write(QFile::encodeName(path).toStdString(), time)) {

@@ -1,5 +1,6 @@
 #include "cli/ConfigCommand.h"
 
+#include "cli/CliArguments.h"
 #include "cli/CliOutput.h"
 #include "settings/VRDFileData.h"
 #include "settings/VRDFileDataFields.h"
@@ -123,16 +124,12 @@ QString recordJson(const QString &path, bool accepted, const FILEDATA &record)
 int runShow(const QStringList &arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription("Shows every field of a config.bin in file order.");
-    parser.addHelpOption();
-    parser.addPositionalArgument("FILE", "The config.bin to show.");
     const QCommandLineOption jsonOption("json", "Print one JSON document.");
-    parser.addOption(jsonOption);
-    parser.process(arguments);
-    const QStringList positional = parser.positionalArguments();
-    if (positional.size() != 1)
+    const std::optional<QString> argument = parseSingleArgument(parser, arguments, {
+        "Shows every field of a config.bin in file order.", "FILE", "The config.bin to show.", {jsonOption}});
+    if (!argument)
         return fail("config show: give exactly one file (see 'tovik config show --help')");
-    const QString path = positional.at(0);
+    const QString path = *argument;
     if (!QFileInfo(path).isFile())
         return fail("config show: no such file: " + path);
 
@@ -204,16 +201,13 @@ int runSet(const QStringList &arguments)
 int runDefaults(const QStringList &arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription("Writes a config.bin with the factory defaults and its check word.");
-    parser.addHelpOption();
-    parser.addPositionalArgument("OUT", "The file to write.");
     const QCommandLineOption forceOption("force", "Replace an existing file.");
-    parser.addOption(forceOption);
-    parser.process(arguments);
-    const QStringList positional = parser.positionalArguments();
-    if (positional.size() != 1)
+    const std::optional<QString> argument = parseSingleArgument(parser, arguments, {
+        "Writes a config.bin with the factory defaults and its check word.", "OUT", "The file to write.",
+        {forceOption}});
+    if (!argument)
         return fail("config defaults: give exactly one output file (see 'tovik config defaults --help')");
-    const QString path = positional.at(0);
+    const QString path = *argument;
     const QFileInfo info(path);
     if (info.isDir())
         return fail("config defaults: " + path + " is a folder");

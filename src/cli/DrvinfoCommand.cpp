@@ -1,5 +1,6 @@
 #include "cli/DrvinfoCommand.h"
 
+#include "cli/CliArguments.h"
 #include "cli/CliOutput.h"
 #include "devicedata/VRDDriveInfoColumns.h"
 #include "devicedata/VRDDriveInfoCsvWriter.h"
@@ -50,17 +51,14 @@ void printTable(const VRDDriveInfoLog &log)
 int runDrvinfo(const QStringList &arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription("Shows the drive-information log (DrvInfo/tovik_000.drv) as a table of 21 "
-                                     "columns, or writes it as comma-separated text.");
-    parser.addHelpOption();
-    parser.addPositionalArgument("FILE", "The log file, or a card folder holding DrvInfo/tovik_000.drv.");
     const QCommandLineOption csvOption("csv", "Write the table as comma-separated text to OUT.", "OUT");
-    parser.addOption(csvOption);
-    parser.process(arguments);
-    const QStringList positional = parser.positionalArguments();
-    if (positional.size() != 1)
+    const std::optional<QString> argument = parseSingleArgument(parser, arguments, {
+        "Shows the drive-information log (DrvInfo/tovik_000.drv) as a table of 21 "
+        "columns, or writes it as comma-separated text.",
+        "FILE", "The log file, or a card folder holding DrvInfo/tovik_000.drv.", {csvOption}});
+    if (!argument)
         return fail("drvinfo: give exactly one log file (see 'tovik drvinfo --help')");
-    QString path = positional.first();
+    QString path = *argument;
     if (QFileInfo(path).isDir())
         path = QDir(path).filePath(VRDDriveInfoLog::kCardPath);
     if (!QFileInfo(path).isFile())

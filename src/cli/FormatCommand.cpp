@@ -1,5 +1,6 @@
 #include "cli/FormatCommand.h"
 
+#include "cli/CliArguments.h"
 #include "cli/CliOutput.h"
 #include "tools/TKFormatJob.h"
 #include "tools/TKFormatPlan.h"
@@ -83,21 +84,17 @@ int report(const TKFormatResult &result)
 int runFormat(const QStringList &arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription("Formats a card for the dashcam: keeps its config.bin aside, unmounts it, "
-                                     "makes a FAT32 file system labelled TOVIK (mkfs.fat through pkexec), mounts "
-                                     "it again and puts config.bin back, or writes a default one.");
-    parser.addHelpOption();
-    parser.addPositionalArgument("DEVICE", "The card's device, e.g. sdb1 or /dev/sdb1 (see 'tovik disks').");
     const QCommandLineOption yesOption("yes", "Do not ask for confirmation.");
-    parser.addOption(yesOption);
-    parser.process(arguments);
-
-    const QStringList positional = parser.positionalArguments();
-    if (positional.size() != 1)
+    const std::optional<QString> device = parseSingleArgument(parser, arguments, {
+        "Formats a card for the dashcam: keeps its config.bin aside, unmounts it, "
+        "makes a FAT32 file system labelled TOVIK (mkfs.fat through pkexec), mounts "
+        "it again and puts config.bin back, or writes a default one.",
+        "DEVICE", "The card's device, e.g. sdb1 or /dev/sdb1 (see 'tovik disks').", {yesOption}});
+    if (!device)
         return fail("format: give exactly one device (see 'tovik format --help')");
     // The service's diagnostic log lines would only repeat what is printed here.
     QLoggingCategory::setFilterRules("default.info=false");
-    QString deviceName = positional.first();
+    QString deviceName = *device;
     if (deviceName.startsWith("/dev/"))
         deviceName = deviceName.mid(5);
 
@@ -111,7 +108,7 @@ int runFormat(const QStringList &arguments)
     if (!disk) {
         const QString why = listing.problem.empty() ? QString() : QString(" (%1)").arg(text(listing.problem));
         return fail(QString("format: %1 is not a mounted removable USB volume%2 (see 'tovik disks')")
-                        .arg(positional.first(), why));
+                        .arg(*device, why));
     }
     if (!parser.isSet(yesOption) && !confirmed(*disk))
         return fail("format: not confirmed; nothing was changed");

@@ -1,5 +1,6 @@
 #include "cli/ListCommand.h"
 
+#include "cli/CliArguments.h"
 #include "cli/CliOutput.h"
 #include "media/VRDMediaWalker.h"
 
@@ -121,28 +122,24 @@ void printCatalog(const QString &directory, const VRDMediaCatalog &catalog)
 int runList(const QStringList &arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription("Lists the recordings of a folder (and its subfolders) in the viewer's "
-                                     "order: by start time, then event, motion, always, then front before rear; "
-                                     "then the front/rear pairs by group name.");
-    parser.addHelpOption();
-    parser.addPositionalArgument("DIR", "The folder to list, usually the card's root.");
     const QCommandLineOption jsonOption("json", "Print one JSON document instead of rows.");
-    parser.addOption(jsonOption);
-    parser.process(arguments);
-
-    const QStringList positional = parser.positionalArguments();
-    if (positional.size() != 1)
+    const std::optional<QString> folder = parseSingleArgument(parser, arguments, {
+        "Lists the recordings of a folder (and its subfolders) in the viewer's "
+        "order: by start time, then event, motion, always, then front before rear; "
+        "then the front/rear pairs by group name.",
+        "DIR", "The folder to list, usually the card's root.", {jsonOption}});
+    if (!folder)
         return fail("list: give exactly one folder (see 'tovik list --help')");
-    const QFileInfo info(positional.first());
+    const QFileInfo info(*folder);
     if (!info.exists())
-        return fail(QString("list: no such folder: %1").arg(positional.first()));
+        return fail(QString("list: no such folder: %1").arg(*folder));
     if (!info.isDir())
-        return fail(QString("list: not a folder: %1").arg(positional.first()));
+        return fail(QString("list: not a folder: %1").arg(*folder));
 
     const QString directory = QDir::cleanPath(info.absoluteFilePath());
     const VRDMediaCatalog catalog = VRDMediaWalker::walk(QFile::encodeName(directory).toStdString());
     if (!catalog.directoryListed())
-        return fail(QString("list: cannot read folder: %1").arg(positional.first()));
+        return fail(QString("list: cannot read folder: %1").arg(*folder));
 
     if (parser.isSet(jsonOption))
         printJson(catalogJson(directory, catalog));

@@ -2,6 +2,7 @@
 
 #include "blackbox/VRDBlackBoxData.h"
 #include "blackbox/VRDTelemetryFormatter.h"
+#include "cli/CliArguments.h"
 #include "cli/CliOutput.h"
 
 #include <QCommandLineParser>
@@ -13,23 +14,19 @@ namespace cli {
 int runTelemetry(const QStringList &arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription("Show the G-sensor and GPS samples embedded in a recording.");
-    parser.addHelpOption();
-    parser.addPositionalArgument("FILE", "the recording (.mp4) to read");
     const QCommandLineOption jsonOption("json", "every list as JSON");
     const QCommandLineOption csvOption("csv", "one CSV row per sample");
     const QCommandLineOption gpxOption("gpx", "the record positions as a GPX 1.1 track");
-    parser.addOptions({jsonOption, csvOption, gpxOption});
-    parser.process(arguments);
-
-    const QStringList positional = parser.positionalArguments();
-    if (positional.size() != 1)
+    const std::optional<QString> argument = parseSingleArgument(parser, arguments, {
+        "Show the G-sensor and GPS samples embedded in a recording.", "FILE", "the recording (.mp4) to read",
+        {jsonOption, csvOption, gpxOption}});
+    if (!argument)
         return fail("telemetry takes exactly one recording (see 'tovik telemetry --help')");
     const int formats = int(parser.isSet(jsonOption)) + int(parser.isSet(csvOption)) + int(parser.isSet(gpxOption));
     if (formats > 1)
         return fail("choose one of --json, --csv and --gpx");
 
-    const QString path = positional.first();
+    const QString path = *argument;
     const QFileInfo info(path);
     if (!info.exists())
         return fail(QString("%1: no such file").arg(path));
