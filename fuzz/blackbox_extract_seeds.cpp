@@ -1,11 +1,9 @@
 // Writes seed recordings in the camera's layout: plain samples, NMEA text of
 // every sentence kind, an empty chunk table, and a few damaged variants.
+#include "SeedCorpus.h"
 #include "demo/BlackBoxRecordWriter.h"
 #include "demo/CameraMp4Writer.h"
 
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -41,13 +39,6 @@ CameraMp4Writer::Output recording(const std::vector<std::string> &texts)
     return writer.build();
 }
 
-bool save(const std::filesystem::path &folder, const std::string &name, const Bytes &bytes)
-{
-    std::ofstream file(folder / name, std::ios::binary | std::ios::trunc);
-    file.write(reinterpret_cast<const char *>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    return static_cast<bool>(file);
-}
-
 void putBigEndian32(Bytes &bytes, std::size_t at, std::uint32_t value)
 {
     for (int i = 0; i < 4; ++i)
@@ -58,17 +49,9 @@ void putBigEndian32(Bytes &bytes, std::size_t at, std::uint32_t value)
 
 int main(int argc, char **argv)
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s CORPUS_FOLDER\n", argv[0]);
+    const std::optional<SeedCorpus> corpus = SeedCorpus::fromArguments(argc, argv);
+    if (!corpus)
         return 1;
-    }
-    const std::filesystem::path folder = argv[1];
-    std::error_code error;
-    std::filesystem::create_directories(folder, error);
-    if (error) {
-        std::fprintf(stderr, "cannot create %s\n", argv[1]);
-        return 1;
-    }
 
     const CameraMp4Writer::Output plain = recording({"", "", ""});
     const CameraMp4Writer::Output sentences = recording({
@@ -82,13 +65,9 @@ int main(int argc, char **argv)
     Bytes wrappingSecondBox = plain.bytes;
     putBigEndian32(wrappingSecondBox, 28, 0xFFFFFFF0u);
 
-    bool written = save(folder, "plain.mp4", plain.bytes) && save(folder, "sentences.mp4", sentences.bytes)
-        && save(folder, "empty_table.mp4", recording({}).bytes) && save(folder, "huge_count.mp4", hugeCount)
-        && save(folder, "wrapping_second_box.mp4", wrappingSecondBox)
-        && save(folder, "truncated.mp4", Bytes(plain.bytes.begin(), plain.bytes.begin() + static_cast<long>(plain.stcoOffset) + 20));
-    if (!written) {
-        std::fprintf(stderr, "cannot write the seeds into %s\n", argv[1]);
-        return 1;
-    }
-    return 0;
+    const bool written = corpus->add("plain.mp4", plain.bytes) && corpus->add("sentences.mp4", sentences.bytes)
+        && corpus->add("empty_table.mp4", recording({}).bytes) && corpus->add("huge_count.mp4", hugeCount)
+        && corpus->add("wrapping_second_box.mp4", wrappingSecondBox)
+        && corpus->add("truncated.mp4", Bytes(plain.bytes.begin(), plain.bytes.begin() + static_cast<long>(plain.stcoOffset) + 20));
+    return written ? 0 : 1;
 }

@@ -1,13 +1,14 @@
 // Seeds for command_exit_fuzzer: exit status byte, pkexec flag byte, output.
-#include <filesystem>
-#include <fstream>
+#include "SeedCorpus.h"
+
 #include <string>
 #include <utility>
 #include <vector>
 
 int main(int argc, char **argv)
 {
-    if (argc < 2)
+    const std::optional<SeedCorpus> corpus = SeedCorpus::fromArguments(argc, argv);
+    if (!corpus)
         return 1;
     const std::vector<std::pair<std::string, std::string>> seeds{
         {"ok", std::string("\x00\x01", 2) + "mkfs.fat 4.2 (2021-01-31)\n"},
@@ -15,7 +16,9 @@ int main(int argc, char **argv)
         {"refused", "\x7e\x01Error executing command as another user: Not authorized\n"},
         {"busy", "\x01\x00mkfs.fat: /dev/sdb1 contains a mounted filesystem.\r\n\n"},
     };
-    for (const auto &[name, bytes] : seeds)
-        std::ofstream(std::filesystem::path(argv[1]) / name, std::ios::binary) << bytes;
+    for (const auto &[name, bytes] : seeds) {
+        if (!corpus->add(name, bytes))
+            return 1;
+    }
     return 0;
 }

@@ -1,38 +1,35 @@
 // Writes seed files for config_record_fuzzer: a default record, a changed
 // one, a short one and one of another model.
+#include "SeedCorpus.h"
 #include "settings/VRDFileData.h"
 
-#include <cstdio>
-#include <fstream>
-#include <string>
+#include <string_view>
 
 namespace {
 
-void writeSeed(const std::string &folder, const std::string &name, const FILEDATA &record, std::size_t size)
+std::string_view leadingBytes(const FILEDATA &record, std::size_t size)
 {
-    std::ofstream(folder + "/" + name, std::ios::binary)
-        .write(reinterpret_cast<const char *>(&record), static_cast<std::streamsize>(size));
+    return std::string_view(reinterpret_cast<const char *>(&record), size);
 }
 
 } // namespace
 
 int main(int argc, char **argv)
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s FOLDER\n", argv[0]);
+    const std::optional<SeedCorpus> corpus = SeedCorpus::fromArguments(argc, argv);
+    if (!corpus)
         return 1;
-    }
-    const std::string folder = argv[1];
-    FILEDATA record{};
-    VRDDefaultFileData(record);
-    VRDPrepareFileDataForSave(record);
-    writeSeed(folder, "defaults", record, sizeof record);
-    writeSeed(folder, "short", record, 600);
-    record.time_gmt = -1;
-    record.hood = -0.0f;
-    record.vehiclecode[2][3] = -5;
-    writeSeed(folder, "changed", record, sizeof record);
-    record.modelNum = 202;
-    writeSeed(folder, "model202", record, sizeof record);
-    return 0;
+    FILEDATA defaults{};
+    VRDDefaultFileData(defaults);
+    VRDPrepareFileDataForSave(defaults);
+    FILEDATA changed = defaults;
+    changed.time_gmt = -1;
+    changed.hood = -0.0f;
+    changed.vehiclecode[2][3] = -5;
+    FILEDATA otherModel = changed;
+    otherModel.modelNum = 202;
+    const bool written = corpus->add("defaults", leadingBytes(defaults, sizeof defaults))
+        && corpus->add("short", leadingBytes(defaults, 600)) && corpus->add("changed", leadingBytes(changed, sizeof changed))
+        && corpus->add("model202", leadingBytes(otherModel, sizeof otherModel));
+    return written ? 0 : 1;
 }

@@ -1,15 +1,14 @@
 // Writes the seed corpus of media_name_fuzzer: one file per name, each
 // holding the name's bytes.
-#include <cstdio>
-#include <fstream>
+#include "SeedCorpus.h"
+
 #include <string>
 
 int main(int argc, char **argv)
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s CORPUS_DIR\n", argv[0]);
+    const std::optional<SeedCorpus> corpus = SeedCorpus::fromArguments(argc, argv);
+    if (!corpus)
         return 1;
-    }
     const char *names[] = {
         "alwa_20230115_143005_F.MP4",
         "motion_20230115_143005_R.mp4",
@@ -31,13 +30,8 @@ int main(int argc, char **argv)
     };
     int index = 0;
     for (const char *name : names) {
-        const std::string file = std::string(argv[1]) + "/seed-" + std::to_string(index++);
-        std::ofstream out(file, std::ios::binary);
-        out << name;
-        if (!out) {
-            std::fprintf(stderr, "cannot write %s\n", file.c_str());
+        if (!corpus->add("seed-" + std::to_string(index++), name))
             return 1;
-        }
     }
     return 0;
 }

@@ -1,25 +1,16 @@
 // Writes seed texts: the sentence kinds the parser handles, and ones it
 // refuses, as the camera stores them (CR LF line ends).
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
+#include "SeedCorpus.h"
+
 #include <string>
 #include <utility>
 #include <vector>
 
 int main(int argc, char **argv)
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s CORPUS_FOLDER\n", argv[0]);
+    const std::optional<SeedCorpus> corpus = SeedCorpus::fromArguments(argc, argv);
+    if (!corpus)
         return 1;
-    }
-    const std::filesystem::path folder = argv[1];
-    std::error_code error;
-    std::filesystem::create_directories(folder, error);
-    if (error) {
-        std::fprintf(stderr, "cannot create %s\n", argv[1]);
-        return 1;
-    }
     const std::vector<std::pair<std::string, std::string>> seeds = {
         {"rmc", "$GPRMC,123519.000,A,4807.038,N,01131.000,E,022.4,084.4,230394,003.1,W*6A\r\n"},
         {"gga", "$GNGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,*47\r\n"},
@@ -29,12 +20,8 @@ int main(int argc, char **argv)
         {"refused", "$GPGSA,A,3,03,,,,,,,,,,,,1,1,1*00\r\n$GPGGA,1,2*3*4\r\n$GPGGA,1,\xff\r\nno sentence\r\n"},
     };
     for (const auto &[name, text] : seeds) {
-        std::ofstream file(folder / (name + ".txt"), std::ios::binary | std::ios::trunc);
-        file << text;
-        if (!file) {
-            std::fprintf(stderr, "cannot write the seeds into %s\n", argv[1]);
+        if (!corpus->add(name + ".txt", text))
             return 1;
-        }
     }
     return 0;
 }
