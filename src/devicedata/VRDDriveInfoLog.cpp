@@ -2,6 +2,7 @@
 
 #include "blackbox/TKDegreesFromNmea.h"
 #include "devicedata/VRDDriveInfoColumns.h"
+#include "settings/TKReadFully.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -25,21 +26,6 @@ TKFileError fileError(const std::string &path, const std::string &reason)
     return TKFileError{"msg.file_open_fail", path + ": " + reason, false};
 }
 
-// Reads until `bytes` is full or the file ends; the number of bytes read.
-std::size_t readFully(int descriptor, std::uint8_t *bytes, std::size_t size)
-{
-    std::size_t total = 0;
-    while (total < size) {
-        const ssize_t got = ::read(descriptor, bytes + total, size - total);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got <= 0)
-            break;
-        total += static_cast<std::size_t>(got);
-    }
-    return total;
-}
-
 double numberFromText(const std::string &text)
 {
     double value = 0;
@@ -60,7 +46,7 @@ std::optional<TKFileError> VRDDriveInfoLog::read(const std::string &path, VRDDri
         return fileError(path, "not a regular file");
     }
     std::vector<std::uint8_t> header(kHeaderSize);
-    if (readFully(descriptor, header.data(), kHeaderSize) != kHeaderSize) {
+    if (TKReadFully(descriptor, header.data(), kHeaderSize) != kHeaderSize) {
         ::close(descriptor);
         return fileError(path, "shorter than the log header");
     }
@@ -69,7 +55,7 @@ std::optional<TKFileError> VRDDriveInfoLog::read(const std::string &path, VRDDri
     const std::uint64_t count = std::min<std::uint64_t>(headerCount(header), available / VRDDriveInfoRecord::kSize);
     std::vector<std::uint8_t> bytes(kHeaderSize + count * VRDDriveInfoRecord::kSize);
     std::copy(header.begin(), header.end(), bytes.begin());
-    const std::size_t got = readFully(descriptor, bytes.data() + kHeaderSize, bytes.size() - kHeaderSize);
+    const std::size_t got = TKReadFully(descriptor, bytes.data() + kHeaderSize, bytes.size() - kHeaderSize);
     ::close(descriptor);
     bytes.resize(kHeaderSize + got);
     log = fromBytes(bytes);

@@ -1,9 +1,9 @@
 #include "settings/VRDFileData.h"
 
+#include "settings/TKReadFully.h"
 #include "settings/TKSafeFileWriter.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
 #include <ctime>
 
@@ -41,15 +41,7 @@ bool VRDReadFileData(const std::string &path, FILEDATA &record)
     const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (descriptor < 0)
         return false;
-    std::size_t total = 0;
-    while (total < kFileDataSize) {
-        const ssize_t got = ::read(descriptor, bytesOf(record) + total, kFileDataSize - total);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got <= 0)
-            break;
-        total += static_cast<std::size_t>(got);
-    }
+    const std::size_t total = TKReadFully(descriptor, bytesOf(record), kFileDataSize);
     ::close(descriptor);
     return isAccepted(record, total);
 }
