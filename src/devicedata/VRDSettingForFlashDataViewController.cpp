@@ -211,11 +211,16 @@ void VRDSettingForFlashDataViewController::loadFlashDataFile()
         m_mainController->showLoading(QStringLiteral("Loading..."));
     setBusy(true);
     // The reader builds its log aside; the table gets it whole, or keeps its own.
-    m_readWatcher.setFuture(QtConcurrent::run([path = m_FlashDataFilePath.toStdString()] {
-        auto log = std::make_shared<VRDDriveInfoLog>();
-        std::optional<TKFileError> error = VRDDriveInfoLog::read(path, *log);
-        return ReadResult{error ? nullptr : std::shared_ptr<const VRDDriveInfoLog>(std::move(log)), std::move(error)};
-    }));
+    m_readWatcher.setFuture(QtConcurrent::run(&VRDSettingForFlashDataViewController::doReadFlashDataFile,
+                                              m_FlashDataFilePath.toStdString()));
+}
+
+VRDSettingForFlashDataViewController::ReadResult
+VRDSettingForFlashDataViewController::doReadFlashDataFile(const std::string &path)
+{
+    auto log = std::make_shared<VRDDriveInfoLog>();
+    std::optional<TKFileError> error = VRDDriveInfoLog::read(path, *log);
+    return ReadResult{error ? nullptr : std::shared_ptr<const VRDDriveInfoLog>(std::move(log)), std::move(error)};
 }
 
 void VRDSettingForFlashDataViewController::readFinished()
@@ -284,9 +289,14 @@ void VRDSettingForFlashDataViewController::onSaveCSVFile()
     std::vector<std::string> titles;
     for (const QString &name : m_columnNames)
         titles.push_back(name.toStdString());
-    m_writeWatcher.setFuture(QtConcurrent::run([log = m_model->log(), titles, target = path.toStdString()] {
-        return VRDDriveInfoCsvWriter::write(*log, titles, target);
-    }));
+    m_writeWatcher.setFuture(QtConcurrent::run(&VRDSettingForFlashDataViewController::doWriteCSVFile, m_model->log(),
+                                               titles, path.toStdString()));
+}
+
+std::optional<TKFileError> VRDSettingForFlashDataViewController::doWriteCSVFile(
+    std::shared_ptr<const VRDDriveInfoLog> log, std::vector<std::string> titles, const std::string &path)
+{
+    return VRDDriveInfoCsvWriter::write(*log, titles, path);
 }
 
 void VRDSettingForFlashDataViewController::writeFinished()

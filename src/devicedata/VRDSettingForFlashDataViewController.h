@@ -14,6 +14,8 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
+#include <vector>
 
 namespace Ui {
 class VRDSettingForFlashDataViewController;
@@ -88,6 +90,10 @@ private:
     void awakeFromNib();
     void fitColumns();
     void displayFileData();
+    // Run on a pool thread: they read only what they are given.
+    static ReadResult doReadFlashDataFile(const std::string &path);
+    static std::optional<TKFileError> doWriteCSVFile(std::shared_ptr<const VRDDriveInfoLog> log,
+                                                     std::vector<std::string> titles, const std::string &path);
     void readFinished();
     void writeFinished();
     QString openSavePanel();

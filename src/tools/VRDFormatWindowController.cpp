@@ -136,10 +136,13 @@ void VRDFormatWindowController::loadUSBVolumes(std::function<void()> completion)
 
 void VRDFormatWindowController::startListing()
 {
-    m_listingWatcher.setFuture(QtConcurrent::run([service = m_environment.diskService] {
-        TKVolumeListing listing = service->listVolumes();
-        return Listing{TKUSBDiskEntities(listing.volumes), std::move(listing.problem)};
-    }));
+    m_listingWatcher.setFuture(QtConcurrent::run(&VRDFormatWindowController::doLoadUSBVolumes, m_environment.diskService));
+}
+
+VRDFormatWindowController::Listing VRDFormatWindowController::doLoadUSBVolumes(std::shared_ptr<TKDiskService> service)
+{
+    TKVolumeListing listing = service->listVolumes();
+    return Listing{TKUSBDiskEntities(listing.volumes), std::move(listing.problem)};
 }
 
 void VRDFormatWindowController::listingArrived()

@@ -92,6 +92,8 @@ private:
     void windowDidLoad();
     void centerInScreen();
     void startListing();
+    // The background part of a refresh: the USB disks as the service lists them now.
+    static Listing doLoadUSBVolumes(std::shared_ptr<TKDiskService> service);
     void listingArrived();
     void updateSelectedDiskInfo();
     void doFormat(const TKUSBDiskEntity &disk);
