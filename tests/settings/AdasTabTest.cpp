@@ -210,25 +210,3 @@ TEST_F(AdasTab, ForeignBytesStayAndEveryStoredValueIsOneTheRulesAccept)
     EXPECT_EQ(control<TKSegmentedControl>("adasFcmdEnableSeg")->segmentCount(), count("ADAS_FCMD_Enable"));
     EXPECT_EQ(control<TKSegmentedControl>("adasFcmdSensSeg")->segmentCount(), count("ADAS_FCMD_Sens"));
 }
-
-// Pictures of the window showing each of the two tabs, for a person to look at.
-TEST(AdasAuxTabs, ScreenshotsInTheSettingsWindow)
-{
-    WithStringTable table;
-    VRDSettingController::Environment environment;
-    environment.diskService = std::make_shared<FakeDiskService>();
-    environment.tabFactory = std::make_shared<VRDSettingTabFactory>();
-    VRDSettingController controller(std::move(environment));
-    controller.show();
-    for (const auto &[index, name] : {std::pair{3, "settings_aux"}, {5, "settings_adas"}}) {
-        controller.changeViewController(index);
-        dismissAlerts(&controller);
-        QWidget *tab = controller.targetController();
-        ASSERT_NE(dynamic_cast<VRDSettingControllerDelegate *>(tab), nullptr) << name;
-        controller.layout()->activate();
-        QCoreApplication::processEvents();
-        EXPECT_GE(tab->width(), tab->minimumSizeHint().width()) << name;
-        EXPECT_GE(tab->height(), tab->minimumSizeHint().height()) << name;
-        EXPECT_TRUE(saveScreenshot(controller, name)) << name;
-    }
-}

@@ -143,14 +143,3 @@ TEST_F(AudioTab, ResetKeepsTheLoadedLanguage)
     EXPECT_TRUE(malaysia()->isChecked());
     EXPECT_FALSE(VRDSettingForAudioViewController().populate()) << "no record";
 }
-
-TEST(AudioTabInWindow, FitsTheSettingsWindow)
-{
-    const WithStringTable strings;
-    const auto window = openSettingsWindow();
-    window->changeViewController(6);
-    auto *tab = dynamic_cast<VRDSettingForAudioViewController *>(window->targetController());
-    ASSERT_NE(tab, nullptr);
-    EXPECT_TRUE(saveScreenshot(*window, "settings_audio"));
-    EXPECT_GE(tab->height(), tab->minimumSizeHint().height());
-}

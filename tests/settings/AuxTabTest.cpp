@@ -2,7 +2,6 @@
 
 #include "settings/FILEDATA.h"
 #include "settings/VRDFileData.h"
-#include "settings/VRDSettingForAdasViewController.h"
 #include "settings/VRDSettingForAuxViewController.h"
 #include "widgets/TKSegmentedControl.h"
 #include "widgets/VMMultiHandleSlider.h"
@@ -10,13 +9,8 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QProcess>
-#include <QSpinBox>
 
 #include <gtest/gtest.h>
 
@@ -249,39 +243,4 @@ TEST_F(AuxTab, ForeignBytesStayAsTheyWere)
     EXPECT_TRUE(changedBytesOutside(pattern, record, kAuxFields).empty());
     EXPECT_EQ(record.sd_mem_always_ratio, 60u);
     EXPECT_EQ(record.sd_mem_event_ratio, 15u);
-}
-
-TEST_F(AuxTab, SavedEditsReadBackThroughTheCommandLine)
-{
-    VRDSettingForAdasViewController adas(&record);
-    adas.setFileData(&record);
-    adas.findChild<QComboBox *>("adasLDWSSpeedCombo")->setCurrentIndex(10);
-    adas.findChild<QComboBox *>("adasHeadwaySensCombo")->setCurrentIndex(1);
-    adas.findChild<QSpinBox *>("heightInput")->stepUp();
-    ASSERT_TRUE(adas.populate());
-    open();
-    control<QLineEdit>("ssidLabel")->setText("Dashcam-7");
-    seg("lcdScreenSaverSeg")->setSelectedSegment(2);
-    slider()->setValue("High", 0.8f);
-    ASSERT_TRUE(tab->populate());
-    VRDPrepareFileDataForSave(record);
-
-    const QString folder = QString::fromLocal8Bit(qgetenv("TOVIK_TEST_TMP")) + "/tabs_b";
-    ASSERT_TRUE(QDir().mkpath(folder));
-    const std::string path = (folder + "/config.bin").toStdString();
-    ASSERT_FALSE(VRDWriteFileData(record, path));
-    QProcess tovik;
-    tovik.start(QString::fromLocal8Bit(qgetenv("TOVIK_BUILD_DIR")) + "/src/cli/tovik",
-                {"config", "show", QString::fromStdString(path), "--json"});
-    ASSERT_TRUE(tovik.waitForFinished(30000));
-    const QJsonObject json = QJsonDocument::fromJson(tovik.readAllStandardOutput()).object();
-    EXPECT_TRUE(json.value("accepted").toBool());
-    const QJsonObject fields = json.value("fields").toObject();
-    EXPECT_EQ(fields.value("ADAS_Ldws_Speed").toInt(), 100);
-    EXPECT_EQ(static_cast<float>(fields.value("ADAS_HeadWayFactor").toDouble()), 1.15f);
-    EXPECT_EQ(fields.value("Car_height2").toInt(), 1);
-    EXPECT_EQ(fields.value("wifi_ssid").toString(), "Dashcam-7");
-    EXPECT_EQ(fields.value("lcd_screensaver").toInt(), 2);
-    EXPECT_EQ(fields.value("sd_mem_motion_ratio").toInt(), 10);
-    EXPECT_EQ(fields.value("sd_mem_event_ratio").toInt(), 20);
 }

@@ -313,15 +313,3 @@ TEST_F(BasicTab, WithoutRecordNothingIsStored)
     EXPECT_FALSE(tab.populate());
     EXPECT_TRUE(tab.validateUserInput().isNull());
 }
-
-TEST(BasicTabInWindow, FitsTheSettingsWindow)
-{
-    const WithStringTable strings;
-    const auto window = openSettingsWindow();
-    window->changeViewController(1);
-    auto *tab = dynamic_cast<VRDSettingForBasicViewController *>(window->targetController());
-    ASSERT_NE(tab, nullptr);
-    EXPECT_TRUE(saveScreenshot(*window, "settings_basic"));
-    EXPECT_GE(tab->width(), tab->minimumSizeHint().width());
-    EXPECT_GE(tab->height(), tab->minimumSizeHint().height());
-}

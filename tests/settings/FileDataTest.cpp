@@ -206,22 +206,10 @@ TEST(FileData, TimeZoneIndexFollowsTheProcessZone)
     EXPECT_EQ(VRDTimeZoneIndexForOffset(5 * 3600 + 30 * 60), 22);
     EXPECT_EQ(VRDTimeZoneIndexForOffset(-(3 * 3600 + 30 * 60)), 10);
     EXPECT_EQ(VRDTimeZoneIndexForOffset(8 * 3600 + 45 * 60), -1);
-    {
-        ScopedTimeZone zone("IST-5:30");
-        EXPECT_EQ(VRDTimeZoneIndex(), 22);
-    }
-    {
-        // Daylight-saving time all year: GMT+1 plus one hour.
-        ScopedTimeZone zone("CET-1CEST,0/0,J365/25");
-        EXPECT_EQ(VRDTimeZoneIndex(), 16);
-    }
-    {
-        ScopedTimeZone zone("XYZ-8:45");
-        EXPECT_EQ(VRDTimeZoneIndex(), -1);
-    }
-    {
-        ScopedTimeZone zone("UTC0");
-        EXPECT_EQ(VRDTimeZoneIndex(), 14);
+    // Daylight-saving time all year (CEST) counts: GMT+1 plus one hour.
+    for (const auto &[name, index] : {std::pair{"IST-5:30", 22}, {"CET-1CEST,0/0,J365/25", 16}, {"XYZ-8:45", -1}, {"UTC0", 14}}) {
+        ScopedTimeZone zone(name);
+        EXPECT_EQ(VRDTimeZoneIndex(), index) << name;
     }
 }
 

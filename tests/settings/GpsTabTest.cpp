@@ -1,4 +1,4 @@
-#include "SettingControllerFakes.h"
+#include "TabRecordPattern.h"
 
 #include "settings/VRDSettingForGpsViewController.h"
 #include "settings/VRDSettingRules.h"
@@ -24,7 +24,7 @@ struct GpsTab {
 
 FILEDATA validGpsRecord()
 {
-    FILEDATA record = patternedRecord();
+    FILEDATA record = patternRecord();
     record.nodriving_day = 3;
     record.speed_disp_unit = 1;
     record.osd_speed_flag = 0;
@@ -70,7 +70,7 @@ TEST(GpsTab, ShowsAndStoresEveryControlLeavingOtherBytesAlone)
     EXPECT_EQ(record.summer_time, 0u);
     EXPECT_EQ(record.SaveDuration, 0u);
     EXPECT_EQ(record.NightTime, 0u);
-    EXPECT_TRUE(bytesChangedOutside(before, record, kGpsFields).empty());
+    EXPECT_TRUE(changedBytesOutside(before, record, kGpsFields).empty());
     EXPECT_TRUE(gps.tab.validateUserInput().isNull());
 }
 

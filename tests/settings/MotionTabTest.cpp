@@ -138,17 +138,6 @@ TEST_F(MotionTab, ChoicesAreStoredAsSegmentsAndUnknownValuesKept)
     EXPECT_FALSE(VRDSettingForMotionViewController().populate()) << "no record";
 }
 
-TEST(MotionTabInWindow, FitsTheSettingsWindow)
-{
-    const WithStringTable strings;
-    const auto window = openSettingsWindow();
-    window->changeViewController(4);
-    auto *tab = dynamic_cast<VRDSettingForMotionViewController *>(window->targetController());
-    ASSERT_NE(tab, nullptr);
-    EXPECT_TRUE(saveScreenshot(*window, "settings_motion"));
-    EXPECT_GE(tab->height(), tab->minimumSizeHint().height());
-}
-
 // Night vision is one field with a control on the Video tab and one here:
 // a change on either tab, stored when it is left, shows on the other.
 TEST(MotionTabInWindow, NightVisionAgreesWithTheVideoTab)

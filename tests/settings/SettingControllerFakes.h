@@ -2,7 +2,6 @@
 
 #include "settings/FILEDATA.h"
 #include "settings/VRDFileData.h"
-#include "settings/VRDFileDataFields.h"
 #include "settings/VRDSettingController.h"
 #include "settings/VRDSettingControllerDelegate.h"
 #include "settings/VRDSettingTabFactory.h"
@@ -16,8 +15,6 @@
 
 #include <algorithm>
 #include <array>
-#include <initializer_list>
-#include <string_view>
 #include <fstream>
 #include <optional>
 #include <memory>
@@ -167,33 +164,4 @@ inline std::vector<char> readBytes(const std::string &path)
 {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-// A record whose bytes run through a pattern, so that a stray write shows.
-inline FILEDATA patternedRecord()
-{
-    FILEDATA record{};
-    auto *bytes = reinterpret_cast<std::uint8_t *>(&record);
-    for (std::size_t i = 0; i < sizeof record; ++i)
-        bytes[i] = static_cast<std::uint8_t>(i * 13 + 5);
-    return record;
-}
-
-// Offsets where the records differ, the named fields left out.
-inline std::vector<std::size_t> bytesChangedOutside(const FILEDATA &before, const FILEDATA &after,
-                                                    std::initializer_list<std::string_view> fields)
-{
-    std::vector<bool> owned(sizeof(FILEDATA), false);
-    for (const std::string_view name : fields) {
-        const VRDFieldInfo *field = VRDFileDataFields::find(name);
-        if (field != nullptr)
-            std::fill_n(owned.begin() + static_cast<std::ptrdiff_t>(field->offset), field->width, true);
-    }
-    const auto *a = reinterpret_cast<const std::uint8_t *>(&before);
-    const auto *b = reinterpret_cast<const std::uint8_t *>(&after);
-    std::vector<std::size_t> changed;
-    for (std::size_t i = 0; i < sizeof(FILEDATA); ++i)
-        if (!owned[i] && a[i] != b[i])
-            changed.push_back(i);
-    return changed;
 }

@@ -6,11 +6,15 @@
 #include "widgets/TKLocalization.h"
 
 #include "SettingControllerFakes.h"
+#include "Screenshot.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QLayout>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
 #include <QWidget>
+
+#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdint>
@@ -75,11 +79,14 @@ inline std::unique_ptr<VRDSettingController> openSettingsWindow()
     return window;
 }
 
-// Saves a picture of the window as TOVIK_BUILD_DIR/screenshots/<name>.png.
-inline bool saveScreenshot(QWidget &window, const QString &name)
+// The fields of a config.bin as `tovik config show --json` reads them.
+inline QJsonObject configFieldsByTheCommandLine(const std::string &path)
 {
-    window.layout()->activate();
-    QCoreApplication::processEvents();
-    const QDir folder(qEnvironmentVariable("TOVIK_BUILD_DIR", ".") + "/screenshots");
-    return folder.mkpath(".") && window.grab().save(folder.filePath(name + ".png"));
+    QProcess tovik;
+    tovik.start(qEnvironmentVariable("TOVIK_BUILD_DIR") + "/src/cli/tovik",
+                {"config", "show", "--json", QString::fromStdString(path)});
+    EXPECT_TRUE(tovik.waitForFinished(30000));
+    const QJsonObject shown = QJsonDocument::fromJson(tovik.readAllStandardOutput()).object();
+    EXPECT_TRUE(shown["accepted"].toBool()) << path;
+    return shown["fields"].toObject();
 }

@@ -1,4 +1,4 @@
-#include "SettingControllerFakes.h"
+#include "TabRecordPattern.h"
 
 #include "settings/VRDSettingForVideoViewController.h"
 #include "settings/VRDSettingRules.h"
@@ -22,7 +22,7 @@ struct VideoTab {
 
 FILEDATA validVideoRecord()
 {
-    FILEDATA record = patternedRecord();
+    FILEDATA record = patternRecord();
     record.vid_enc_bitrate = 1;
     record.vid_brightness = 2;
     record.vid_enc_bitrate_R = 0;
@@ -72,7 +72,7 @@ TEST(VideoTab, ShowsAndStoresEveryControlLeavingOtherBytesAlone)
     EXPECT_EQ(record.En_SuperNightVision, 0u);
     EXPECT_EQ(record.b_angle, 1);
     EXPECT_EQ(record.ledoff_rear, 1u) << "two channels keep the rear LED setting";
-    EXPECT_TRUE(bytesChangedOutside(before, record, kVideoFields).empty());
+    EXPECT_TRUE(changedBytesOutside(before, record, kVideoFields).empty());
     EXPECT_TRUE(alertsOf(&video.window).empty()) << "no quality changed";
     EXPECT_TRUE(video.tab->validateUserInput().isNull());
 }

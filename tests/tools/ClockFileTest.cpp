@@ -1,22 +1,13 @@
 #include "tools/TKClockFile.h"
 
+#include "TestFolder.h"
+
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <iterator>
 
 namespace {
-
-std::string folder(const std::string &name)
-{
-    const char *root = std::getenv("TOVIK_TEST_TMP");
-    const std::filesystem::path path = std::filesystem::path(root ? root : "/tmp") / ("cards_" + name);
-    std::filesystem::remove_all(path);
-    std::filesystem::create_directories(path);
-    return path.string();
-}
 
 std::string readFile(const std::string &path)
 {
@@ -28,8 +19,8 @@ std::string readFile(const std::string &path)
 
 TEST(ClockFile, WritesNineteenBytesFromTheStartWithoutTruncating)
 {
-    const std::string dir = folder("clock");
-    const std::string path = dir + "/timeset.cfg";
+    const TestFolder dir("clock");
+    const std::string path = dir.path("timeset.cfg");
     const auto time = TKClockFile::parse("2024/03/05 14:07:09");
     ASSERT_TRUE(time);
     ASSERT_FALSE(TKClockFile::write(path, *time));
@@ -39,7 +30,7 @@ TEST(ClockFile, WritesNineteenBytesFromTheStartWithoutTruncating)
     ASSERT_FALSE(TKClockFile::write(path, *time));
     EXPECT_EQ(readFile(path), "2024/03/05 14:07:09ABCDEF") << "the six bytes after the 19th stay";
 
-    const auto error = TKClockFile::write(dir + "/missing/timeset.cfg", *time);
+    const auto error = TKClockFile::write(dir.path("missing/timeset.cfg"), *time);
     ASSERT_TRUE(error);
     EXPECT_EQ(error->messageKey, "msg.file_open_fail");
 }

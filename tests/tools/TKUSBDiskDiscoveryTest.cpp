@@ -19,34 +19,22 @@ std::filesystem::path makeMountPoint(const std::string &name, bool withSettings)
     return path;
 }
 
+// Rounds like the camera tools: halfway ties go to even unless a lower
+// remainder was dropped, and the text never grows beyond six characters.
 TEST(TKSizeStringTest, RoundsLikeTheCameraTools)
 {
-    EXPECT_EQ(TKSizeString(0), "0 B");
-    EXPECT_EQ(TKSizeString(1023), "1023 B");
-    EXPECT_EQ(TKSizeString(1024), "1.0 kB");
-    EXPECT_EQ(TKSizeString(1280), "1.3 kB");
-    EXPECT_EQ(TKSizeString(1536), "1.5 kB");
-    EXPECT_EQ(TKSizeString(10188), "10 kB");
-    EXPECT_EQ(TKSizeString(10240), "10 kB");
-    EXPECT_EQ(TKSizeString(1'048'575), "1.0 MB");
-    EXPECT_EQ(TKSizeString(7'516'192'768), "7.0 GB");
-    EXPECT_EQ(TKSizeString(8'000'000'000), "7.5 GB");
-    EXPECT_EQ(TKSizeString(UINT64_MAX), "16 EB");
-}
-
-TEST(TKSizeStringTest, BreaksHalfwayTiesToEvenUnlessALowerRemainderWasDropped)
-{
-    // 10.5 kB: even 10 stays, odd 11 rounds up.
-    EXPECT_EQ(TKSizeString(10 * 1024 + 512), "10 kB");
-    EXPECT_EQ(TKSizeString(11 * 1024 + 512), "12 kB");
-    // 10.5 MB with one byte dropped below the kB remainder rounds up.
-    EXPECT_EQ(TKSizeString((10ull * 1024 + 512) * 1024 + 1), "11 MB");
-    // Tenths: 1 + 450/1024 gives digit 4 and 50 left: even stays, odd 550 rounds.
-    EXPECT_EQ(TKSizeString(1024 + 450), "1.4 kB");
-    EXPECT_EQ(TKSizeString(1024 + 550), "1.6 kB");
-    EXPECT_EQ(TKSizeString(9 * 1024 + 950), "10 kB");
-    for (std::uint64_t bytes : std::initializer_list<std::uint64_t>{1023, 1048575, 999999999999, UINT64_MAX})
+    const std::pair<std::uint64_t, const char *> cases[] = {
+        {0, "0 B"},                      {1023, "1023 B"},       {1024, "1.0 kB"},
+        {1280, "1.3 kB"},                {1536, "1.5 kB"},       {10188, "10 kB"},
+        {10240, "10 kB"},                {1'048'575, "1.0 MB"},  {7'516'192'768, "7.0 GB"},
+        {8'000'000'000, "7.5 GB"},       {UINT64_MAX, "16 EB"},  {10 * 1024 + 512, "10 kB"},
+        {11 * 1024 + 512, "12 kB"},      {(10ull * 1024 + 512) * 1024 + 1, "11 MB"},
+        {1024 + 450, "1.4 kB"},          {1024 + 550, "1.6 kB"}, {9 * 1024 + 950, "10 kB"},
+        {999'999'999'999, "931 GB"}};
+    for (const auto &[bytes, text] : cases) {
+        EXPECT_EQ(TKSizeString(bytes), text) << bytes;
         EXPECT_LE(TKSizeString(bytes).size(), 6u) << bytes;
+    }
 }
 
 TEST(TKUSBDiskEntityTest, DisplayStringShowsTheModelOnlyWhenKnown)

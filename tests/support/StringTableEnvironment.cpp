@@ -1,5 +1,5 @@
-// Installs the application's string table once for the settings window
-// tests, as the application does at start.
+// Installs the application's string table once for a whole test program,
+// as the application does at start.
 #include "widgets/TKLocalization.h"
 
 #include <QCoreApplication>
