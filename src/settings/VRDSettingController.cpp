@@ -396,6 +396,12 @@ void VRDSettingController::onSaveDefaultSetting()
 
 void VRDSettingController::onFormat()
 {
+    // One format window at a time: a second click brings it forward.
+    if (auto *open = findChild<VRDFormatWindowController *>(QString(), Qt::FindDirectChildrenOnly)) {
+        open->raise();
+        open->activateWindow();
+        return;
+    }
     VRDFormatWindowController::Environment environment;
     environment.diskService = m_environment.diskService;
     auto *controller = new VRDFormatWindowController(environment, this);
