@@ -1,3 +1,5 @@
+#include "Screenshot.h"
+
 #include "demo/DemoCardFilesWriter.h"
 #include "devicedata/VRDDriveInfoCsvWriter.h"
 #include "devicedata/VRDDriveInfoTableModel.h"
@@ -7,8 +9,6 @@
 #include "tools/TKDiskService.h"
 #include "ui_VRDSettingForFlashDataViewController.h"
 
-#include <QDir>
-#include <QLayout>
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTest>
@@ -63,11 +63,7 @@ TEST(FlashDataDemoCard, TheCardsLogFillsTheTabOfTheSettingsWindow)
     EXPECT_EQ(controller.targetController(), tab) << "made once and kept";
 
     tab->ui().tableView->selectRow(4);
-    controller.layout()->activate();
-    QCoreApplication::processEvents();
-    const QString folder = QDir(qEnvironmentVariable("TOVIK_BUILD_DIR")).filePath("screenshots");
-    ASSERT_TRUE(QDir().mkpath(folder));
-    EXPECT_TRUE(controller.grab().save(QDir(folder).filePath("settings_flash_data.png")));
+    EXPECT_TRUE(saveScreenshot(controller, "settings_flash_data"));
 }
 
 } // namespace

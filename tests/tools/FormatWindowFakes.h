@@ -4,7 +4,6 @@
 #include "tools/TKDiskService.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QMessageBox>
 #include <QWidget>
 
@@ -121,10 +120,3 @@ inline void PrintTo(const QString &text, std::ostream *out)
     *out << '"' << text.toStdString() << '"';
 }
 
-// Saves a picture of the window under $TOVIK_BUILD_DIR/screenshots/ to look at.
-inline bool saveWindowScreenshot(QWidget &window, const QString &name)
-{
-    const QByteArray buildDir = qgetenv("TOVIK_BUILD_DIR");
-    const QString folder = (buildDir.isEmpty() ? QString(".") : QString::fromLocal8Bit(buildDir)) + "/screenshots";
-    return QDir().mkpath(folder) && window.grab().save(folder + "/" + name + ".png");
-}

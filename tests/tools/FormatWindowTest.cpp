@@ -1,6 +1,7 @@
 #include "DisksTestFolder.h"
 #include "DisksVolumeFixtures.h"
 #include "FormatWindowFakes.h"
+#include "Screenshot.h"
 
 #include "settings/FILEDATA.h"
 #include "tools/PMProgressIndicator.h"
@@ -224,7 +225,7 @@ TEST_F(FormatWindowTest, StaysOpenAndLockedWhileTheCommandRuns)
     EXPECT_FALSE(window->ui().usbDiskCombo->isEnabled());
     EXPECT_TRUE(window->ui().progressBar->isVisible());
     EXPECT_EQ(runner->commands().size(), 1u);
-    EXPECT_TRUE(saveWindowScreenshot(*window, "format_window"));
+    EXPECT_TRUE(saveScreenshot(*window, "format_window"));
     window->close();
     EXPECT_TRUE(window->isVisible());
 

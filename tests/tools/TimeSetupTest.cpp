@@ -1,6 +1,7 @@
 #include "DisksTestFolder.h"
 #include "DisksVolumeFixtures.h"
 #include "FormatWindowFakes.h"
+#include "Screenshot.h"
 
 #include "tools/VRDTimeSetupController.h"
 #include "ui_VRDTimeSetupController.h"
@@ -78,7 +79,7 @@ TEST_F(TimeSetupTest, OpensOnNowWithTheCardsClockFile)
     EXPECT_EQ(window->ui().nowDaySettingChk->text(), TKLocalizedString("today") + "(5 Mar 2024)");
     EXPECT_EQ(window->ui().saveButton->text(), TKLocalizedString("save"));
     EXPECT_EQ(window->ui().cancelButton->text(), TKLocalizedString("cancel"));
-    EXPECT_TRUE(saveWindowScreenshot(*window, "time_setup_window"));
+    EXPECT_TRUE(saveScreenshot(*window, "time_setup_window"));
 }
 
 TEST_F(TimeSetupTest, PickersStayEqualAndTheLastPickedTimeIsSaved)
