@@ -21,22 +21,15 @@ void leave(TKImageButton &button)
 
 } // namespace
 
-TEST(TKImageButton, ImagesAreDerivedFromTheNormalImageName)
+TEST(TKImageButton, ImagesFollowANewNormalImageName)
 {
     TKImageButton button("icon_pause_n");
-    EXPECT_EQ(button.imageName(), "icon_pause_n");
-    EXPECT_EQ(button.rolloverImage().name(), "icon_pause_f");
-    EXPECT_EQ(button.pressedImage().name(), "icon_pause_p");
-    EXPECT_EQ(button.activeImage().name(), "icon_pause_n");
-    EXPECT_EQ(button.inactiveImage().name(), "icon_pause_n");
-    EXPECT_TRUE(button.text().isEmpty());
-    EXPECT_TRUE(button.isFlat());
-
     button.setImageName("icon_play_n");
     EXPECT_EQ(button.rolloverImage().name(), "icon_play_f");
     EXPECT_EQ(button.pressedImage().name(), "icon_play_p");
     EXPECT_EQ(button.activeImage().name(), "icon_play_n");
-    EXPECT_TRUE(button.buttonImageNameWithSuffix("_x").isNull());
+    EXPECT_EQ(button.inactiveImage().name(), "icon_play_n");
+    EXPECT_TRUE(button.buttonImageNameWithSuffix("_x").isNull()) << "no such picture";
 }
 
 TEST(TKImageButton, RollOverFollowsEnterAndExitWhileEnabled)
