@@ -215,6 +215,8 @@ TEST(SettingController, FormatOpensItsWindowAndDiskUtilityExplainsWhatIsMissing)
     ASSERT_NE(format, nullptr);
     EXPECT_TRUE(format->isVisible());
     EXPECT_TRUE(QTest::qWaitFor([&] { return !format->isSearching(); }));
+    window.controller->onFormat();
+    EXPECT_EQ(window.controller->findChildren<VRDFormatWindowController *>().size(), 1);
     format->close();
 
     TestFolder bin("disk_utility");
