@@ -41,6 +41,11 @@ VRDMedia::VRDMedia(std::string_view path)
     parsePath(path);
 }
 
+std::shared_ptr<const VRDMedia> VRDMedia::mediaWithPath(std::string_view path)
+{
+    return std::make_shared<const VRDMedia>(path);
+}
+
 void VRDMedia::parsePath(std::string_view path)
 {
     *this = VRDMedia();
@@ -55,14 +60,14 @@ void VRDMedia::parsePath(std::string_view path)
 
     const std::string_view name = mediaName();
     if (!hasRecordingNameLength(name)) {
-        updateToUnknown();
+        _updateToUknown();
         return;
     }
     m_mediaDirection = DirectionUnknown;
     if (const VRDMediaNamePrefix *prefix = VRDMediaNamePrefix::find(name)) {
         m_mediaDivision = prefix->mediaDivision;
-        if (!parseTimeByName(name, prefix->timeStart)) {
-            updateToUnknown();
+        if (!_parseTimeByName(name, prefix->timeStart)) {
+            _updateToUknown();
             return;
         }
     }
@@ -106,13 +111,13 @@ bool VRDMedia::hasRecordingNameLength(std::string_view mediaName)
     return length == kAlways.size() || length == kMotion.size() || length == kEvent.size();
 }
 
-void VRDMedia::updateToUnknown()
+void VRDMedia::_updateToUknown()
 {
     m_year = m_month = m_day = m_hour = m_minute = m_second = 0;
     updateSortKey();
 }
 
-bool VRDMedia::parseTimeByName(std::string_view name, std::size_t startPos)
+bool VRDMedia::_parseTimeByName(std::string_view name, std::size_t startPos)
 {
     if (name.size() < startPos + VRDMediaNamePrefix::kTimeFieldLength)
         return false;

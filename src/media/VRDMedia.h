@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -14,6 +15,9 @@ public:
 
     VRDMedia() = default;
     explicit VRDMedia(std::string_view path);
+
+    // A shared media for the path, parsed at once; never fails.
+    static std::shared_ptr<const VRDMedia> mediaWithPath(std::string_view path);
 
     // Replaces every property with what the given file path says.
     void parsePath(std::string_view path);
@@ -64,8 +68,8 @@ private:
         std::string_view in(const std::string &text) const { return std::string_view(text).substr(offset, length); }
     };
 
-    void updateToUnknown();
-    bool parseTimeByName(std::string_view name, std::size_t startPos);
+    void _updateToUknown();
+    bool _parseTimeByName(std::string_view name, std::size_t startPos);
     void updateSortKey();
 
     std::string m_path;

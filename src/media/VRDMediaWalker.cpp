@@ -102,11 +102,16 @@ std::shared_ptr<const VRDMedia> VRDMediaWalker::createMediaByPath(std::string_vi
     if (!VRDMedia::hasRecordingNameLength(name))
         return nullptr;
     const VRDMediaNamePrefix *prefix = VRDMediaNamePrefix::find(name);
-    if (prefix != nullptr && name.size() < prefix->timeStart + VRDMediaNamePrefix::kTimeFieldLength)
+    if (prefix != nullptr && !_checkTimeByName(name, prefix->timeStart))
         return nullptr;
     if (!name.ends_with("_F") && !name.ends_with("_R"))
         return nullptr;
-    return std::make_shared<const VRDMedia>(path);
+    return VRDMedia::mediaWithPath(path);
+}
+
+bool VRDMediaWalker::_checkTimeByName(std::string_view name, std::size_t startPos)
+{
+    return name.size() >= startPos + VRDMediaNamePrefix::kTimeFieldLength;
 }
 
 bool VRDMediaWalker::eachDir(const std::string &directoryPath)

@@ -34,6 +34,10 @@ public:
     static std::shared_ptr<const VRDMedia> createMediaByPath(std::string_view path);
 
 private:
+    // Whether the name is long enough to hold the time field at startPos;
+    // the digits themselves are left to the media.
+    static bool _checkTimeByName(std::string_view name, std::size_t startPos);
+
     explicit VRDMediaWalker(std::stop_token stop);
 
     // False when the folder could not be opened.
