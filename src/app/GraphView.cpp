@@ -104,15 +104,15 @@ QRectF GraphView::toWidget(const QRectF &rect) const
 void GraphView::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    drawBackground(painter);
+    drawBackgroundRect(painter);
     if (m_values->empty())
         return;
     painter.setRenderHint(QPainter::Antialiasing);
-    drawGraphData(painter);
-    drawTimePositionVerticalBar(painter);
+    drawGraphDataWithContext(painter);
+    drawTimePositionVerticalBarWithContext(painter);
 }
 
-void GraphView::drawBackground(QPainter &painter) const
+void GraphView::drawBackgroundRect(QPainter &painter) const
 {
     const QColor lineColour = QColor::fromRgbF(0.8f, 0.8f, 0.8f, 1.0f);
     const QSizeF area = graphAreaSize();
@@ -127,7 +127,7 @@ void GraphView::drawBackground(QPainter &painter) const
                    QPointF(kLeftMargin, kBottomMargin + i * area.height() / 4));
 }
 
-void GraphView::drawGraphData(QPainter &painter) const
+void GraphView::drawGraphDataWithContext(QPainter &painter) const
 {
     const std::pair<Axis, QColor> curves[] = {
         {Axis::X, Qt::red}, {Axis::Y, Qt::green}, {Axis::Z, Qt::blue}};
@@ -142,7 +142,7 @@ void GraphView::drawGraphData(QPainter &painter) const
     }
 }
 
-void GraphView::drawTimePositionVerticalBar(QPainter &painter) const
+void GraphView::drawTimePositionVerticalBarWithContext(QPainter &painter) const
 {
     painter.fillRect(toWidget(timePositionBar()), Qt::white);
 }

@@ -45,9 +45,9 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    void drawBackground(QPainter &painter) const;
-    void drawGraphData(QPainter &painter) const;
-    void drawTimePositionVerticalBar(QPainter &painter) const;
+    void drawBackgroundRect(QPainter &painter) const;
+    void drawGraphDataWithContext(QPainter &painter) const;
+    void drawTimePositionVerticalBarWithContext(QPainter &painter) const;
     void drawString(QPainter &painter, const QString &text, QPointF point) const;
     // Graph coordinates (y up) to widget coordinates (y down).
     QPointF toWidget(QPointF point) const;

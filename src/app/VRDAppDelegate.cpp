@@ -50,7 +50,22 @@ VRDAppDelegate::VRDAppDelegate(Options options, QObject *parent)
 
 VRDAppDelegate::~VRDAppDelegate()
 {
+    applicationWillTerminate();
+}
+
+void VRDAppDelegate::applicationWillTerminate()
+{
     m_playback->stopPlay();
+}
+
+QWidget *VRDAppDelegate::video1View() const
+{
+    return m_ui->videoContainerView->videoView();
+}
+
+QWidget *VRDAppDelegate::video2View() const
+{
+    return m_ui->subVideoContainerView->videoView();
 }
 
 qint64 VRDAppDelegate::mediaIndex() const
@@ -61,9 +76,9 @@ qint64 VRDAppDelegate::mediaIndex() const
 QRect VRDAppDelegate::minWindowFrame(const QRect &available)
 {
     const QPoint origin = available.topLeft()
-        + QPoint((available.width() - kMinWindowSize.width()) / 2,
-                 (available.height() - kMinWindowSize.height()) / 2);
-    return {origin, kMinWindowSize};
+        + QPoint((available.width() - minWindowSize.width()) / 2,
+                 (available.height() - minWindowSize.height()) / 2);
+    return {origin, minWindowSize};
 }
 
 void VRDAppDelegate::awakeFromNib()
@@ -234,6 +249,7 @@ void VRDAppDelegate::connectPlaybackControls()
         m_options.captureDialogs = std::make_shared<VRDSystemCaptureDialogs>();
     m_captureDialogs = m_options.captureDialogs;
     m_stillCapture = std::make_unique<VRDStillCapture>(*m_player1, m_window, *m_captureDialogs);
+    m_window.installEventFilter(this);
     connect(ui.captureButton, &QAbstractButton::clicked, m_stillCapture.get(), &VRDStillCapture::captureVideo);
     connect(ui.printButton, &QAbstractButton::clicked, m_stillCapture.get(), &VRDStillCapture::print);
 }
@@ -296,11 +312,23 @@ void VRDAppDelegate::applicationDidFinishLaunching()
     if (screen != nullptr)
         m_window.setGeometry(minWindowFrame(screen->availableGeometry()));
     else
-        m_window.resize(kMinWindowSize);
+        m_window.resize(minWindowSize);
     m_window.setInitialFrame(m_window.geometry());
     m_playback->resetMediaIndex();
     connect(m_ui->mediaListTableView, &QTableView::doubleClicked, this,
             [this](const QModelIndex &index) { emit changeAndPlayRequested(index.row()); });
+}
+
+bool VRDAppDelegate::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == &m_window && event->type() == QEvent::Resize)
+        contentResized();
+    return QObject::eventFilter(watched, event);
+}
+
+void VRDAppDelegate::contentResized()
+{
+    m_playback->updatePlayInfoScale();
 }
 
 void VRDAppDelegate::setVolume(int volume)

@@ -37,7 +37,7 @@ class VRDAppDelegate : public QObject, private VRDMediaListDelegate
     Q_PROPERTY(int volume READ volume WRITE setVolume NOTIFY volumeChanged)
 
 public:
-    static constexpr QSize kMinWindowSize{1020, 640};
+    static constexpr QSize minWindowSize{1020, 640};
     static constexpr int kInitialVolume = 70;
 
     // Makes the engine of one channel and puts its view, if it has one, into the container.
@@ -71,6 +71,9 @@ public:
     VRDLoadingController &loadingController() { return *m_loadingController; }
     VRDMediaEngine &player1() { return *m_player1; }
     VRDMediaEngine &player2() { return *m_player2; }
+    // The views player1 and player2 draw into; null where no picture can be shown.
+    QWidget *video1View() const;
+    QWidget *video2View() const;
     VRDDualPlaybackController &playback() { return *m_playback; }
     VRDSensorDisplay &sensorDisplay() { return *m_sensorDisplay; }
     VRDStillCapture &stillCapture() { return *m_stillCapture; }
@@ -92,6 +95,8 @@ public slots:
     // Opens the clock setup window, or brings it forward when it is open.
     void showTimeSetupPanel();
     void closeWindow();
+    // Stops playback before the engines and their views go.
+    void applicationWillTerminate();
 
 signals:
     void volumeChanged(int volume);
@@ -113,6 +118,9 @@ private:
     void layoutWindow();
     void makeEngines();
     void connectPlaybackControls();
+    // The window's content changed size: the shown video scale follows.
+    void contentResized();
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
     Options m_options;
     CustomWindow m_window;

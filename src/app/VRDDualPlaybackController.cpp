@@ -58,9 +58,10 @@ QString timeString(qint64 milliseconds)
 
 std::shared_ptr<const VRDBlackBoxSnapshot> extractSensorData(const std::string &path)
 {
-    VRDBlackBoxData data([](std::string_view line) { qInfo("%.*s", static_cast<int>(line.size()), line.data()); });
-    data.ExtractStreamInformation(path);
-    return data.snapshot();
+    VRDBlackBoxData blackBoxData(
+        [](std::string_view line) { qInfo("%.*s", static_cast<int>(line.size()), line.data()); });
+    blackBoxData.ExtractStreamInformation(path);
+    return blackBoxData.snapshot();
 }
 
 } // namespace
@@ -88,7 +89,6 @@ VRDDualPlaybackController::VRDDualPlaybackController(VRDAppDelegate &app, VRDMed
     connect(&m_app.playInfo(), &VRDPlayInfo::audioMediaDirectionChanged, this,
             &VRDDualPlaybackController::updateAudioUI);
     connect(&m_app, &VRDAppDelegate::volumeChanged, this, &VRDDualPlaybackController::updateAudioUI);
-    m_app.window().installEventFilter(this);
     m_app.ui().audioToggleButton->setCheckable(true);
 }
 
@@ -523,8 +523,7 @@ void VRDDualPlaybackController::swapPlayer()
     setLogos();
     m_moving = true;
     m_movingPosition = position;
-    Ui::VRDMainWindow &ui = m_app.ui();
-    m_swapAnimation.run(ui.videoContainerView->videoView(), ui.subVideoContainerView->videoView());
+    m_swapAnimation.run(m_app.video1View(), m_app.video2View());
     m_player1.setMuted(true);
     m_player2.setMuted(true);
     const quint64 generation = m_startGeneration;
@@ -634,7 +633,7 @@ void VRDDualPlaybackController::updatePlayInfoScale()
 void VRDDualPlaybackController::setVideoScaleIndex(int index)
 {
     CustomWindow &window = m_app.window();
-    const QSize minimum = VRDAppDelegate::kMinWindowSize;
+    const QSize minimum = VRDAppDelegate::minWindowSize;
     QSize size = window.size()
         + QSize(static_cast<int>(index * kWindowSizeStep * minimum.width()),
                 static_cast<int>(index * kWindowSizeStep * minimum.height()));
@@ -679,11 +678,4 @@ void VRDDualPlaybackController::setPositionSliderValue(double value)
     const int steps = static_cast<int>(std::clamp(value, 0.0, 1.0) * kPositionSliderSteps);
     m_app.ui().videoPositionSlider->setValue(steps);
     m_app.ui().videoPositionSliderForFullScreen->setValue(steps);
-}
-
-bool VRDDualPlaybackController::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == &m_app.window() && event->type() == QEvent::Resize)
-        updatePlayInfoScale();
-    return QObject::eventFilter(watched, event);
 }

@@ -101,7 +101,6 @@ private:
     void setPositionSliderValue(double value);
     void setBothTimesToEnd();
     void playBoth();
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
     VRDAppDelegate &m_app;
     VRDMediaEngine &m_player1;
