@@ -13,6 +13,11 @@ VRDVideoView::VRDVideoView(QWidget *parent)
 
 VRDVideoView::~VRDVideoView()
 {
+    // QOpenGLWidget's destructor destroys the context after this one has run: its
+    // aboutToBeDestroyed must not reach releaseBlitter on a half-destroyed view.
+    if (QOpenGLContext *glContext = context())
+        disconnect(glContext, &QOpenGLContext::aboutToBeDestroyed, this,
+                   &VRDVideoView::releaseBlitter);
     releaseBlitter();
 }
 
