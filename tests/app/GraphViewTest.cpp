@@ -41,7 +41,7 @@ TEST(GraphView, GeometryOfA440By216View)
     EXPECT_EQ(view.timePositionBar(), QRectF(220, 8, 2, 200));
 }
 
-TEST(GraphView, StepsPickProportionalSamples)
+TEST(GraphView, StepsPickProportionalSamplesAndOneSampleSpansTheWidth)
 {
     GraphView view;
     view.resize(440, 216);
@@ -55,12 +55,8 @@ TEST(GraphView, StepsPickProportionalSamples)
         const std::size_t index = static_cast<std::size_t>(8001.0 / 4001.0 * k);
         EXPECT_DOUBLE_EQ(z[k].y(), values[index].z * 50.0 + 108.0) << k;
     }
-}
 
-TEST(GraphView, OneSampleIsAFlatLineAcrossTheWidth)
-{
-    GraphView view;
-    view.resize(440, 216);
+    // One sample is a flat line across the width.
     view.setGraphData(samples(1, {0.5f, 0.0f, 0.0f}));
     const QPolygonF x = view.curvePoints(GraphView::Axis::X);
     ASSERT_EQ(x.size(), 4001);

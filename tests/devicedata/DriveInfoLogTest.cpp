@@ -1,25 +1,16 @@
 #include "devicedata/VRDDriveInfoColumns.h"
 #include "devicedata/VRDDriveInfoCsvWriter.h"
 #include "devicedata/VRDDriveInfoLog.h"
+#include "TestFolder.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <sstream>
 
 namespace {
-
-std::string folder(const std::string &name)
-{
-    const char *root = std::getenv("TOVIK_TEST_TMP");
-    const std::filesystem::path path = std::filesystem::path(root ? root : "/tmp") / ("cards_" + name);
-    std::filesystem::remove_all(path);
-    std::filesystem::create_directories(path);
-    return path.string();
-}
 
 void writeFile(const std::string &path, const std::vector<std::uint8_t> &bytes)
 {
@@ -136,7 +127,7 @@ TEST(DriveInfoLog, PositionOfARow)
 
 TEST(DriveInfoLog, ReadsOnlyWholeRecordsTheFileHolds)
 {
-    const std::string dir = folder("drvinfo_read");
+    const std::string dir = TestFolder("drvinfo_read").path();
     std::vector<std::uint8_t> bytes = VRDDriveInfoLog::toBytes({sample(), sample(), sample()});
     bytes.resize(bytes.size() - 1);
     bytes[0] = 0xFF;
@@ -169,7 +160,7 @@ TEST(DriveInfoLog, ReadsOnlyWholeRecordsTheFileHolds)
 
 TEST(DriveInfoLog, CsvReplacesTheFileAndQuotesWhereNeeded)
 {
-    const std::string dir = folder("drvinfo_csv");
+    const std::string dir = TestFolder("drvinfo_csv").path();
     const std::string path = dir + "/tovik_000.csv";
     writeFile(path, std::vector<std::uint8_t>(5000, 'z'));
     const VRDDriveInfoLog log = VRDDriveInfoLog::fromBytes(VRDDriveInfoLog::toBytes({sample(), sample()}));

@@ -3,6 +3,7 @@
 #include "devicedata/VRDMapPresenter.h"
 #include "devicedata/VRDSettingForFlashDataViewController.h"
 #include "settings/FILEDATA.h"
+#include "TestFolder.h"
 #include "ui_VRDSettingForFlashDataViewController.h"
 #include "widgets/TKLocalization.h"
 
@@ -12,7 +13,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -23,15 +23,6 @@ inline void PrintTo(const QString &text, std::ostream *out)
 }
 
 namespace {
-
-std::filesystem::path testFolder(const std::string &name)
-{
-    const char *root = std::getenv("TOVIK_TEST_TMP");
-    const std::filesystem::path path = std::filesystem::path(root ? root : "/tmp") / ("flashdata_" + name);
-    std::filesystem::remove_all(path);
-    std::filesystem::create_directories(path);
-    return path;
-}
 
 std::string readFile(const std::filesystem::path &path)
 {
@@ -100,7 +91,7 @@ class FlashDataViewTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        folder = testFolder(::testing::UnitTest::GetInstance()->current_test_info()->name());
+        folder = TestFolder(::testing::UnitTest::GetInstance()->current_test_info()->name()).path();
         logPath = folder / "tovik_000.drv";
         VRDDriveInfoRecord withoutFix = record(2, 0, 12700);
         withoutFix.latitudeFraction = 0;

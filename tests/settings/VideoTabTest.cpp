@@ -1,7 +1,6 @@
 #include "TabRecordPattern.h"
 
 #include "settings/VRDSettingForVideoViewController.h"
-#include "settings/VRDSettingRules.h"
 #include "widgets/TKSegmentedControl.h"
 
 #include <gtest/gtest.h>
@@ -147,26 +146,6 @@ TEST(VideoTab, ChangedQualityIsWarnedAboutOncePerStoreAndKept)
     video.tab->setFileData(&record);
     ASSERT_TRUE(video.tab->populate());
     EXPECT_TRUE(alertsOf(&video.window).empty());
-}
-
-TEST(VideoTab, ControlsOfferExactlyTheValuesTheRulesAllow)
-{
-    VideoTab video;
-    const std::pair<const char *, const char *> controls[] = {
-        {"videoEncodingBitrate", "vid_enc_bitrate"}, {"videoEncodingBitrateRear", "vid_enc_bitrate_R"},
-        {"videoBrightness", "vid_brightness"},       {"videoBrightnessRear", "vid_brightness_R"},
-        {"flipVideoRealSeg", "flip_video"},          {"rearfpsSeg", "rear_fps"},
-        {"frontTinting", "front_cpl_use"},           {"rearTinting", "rear_cpl_use"},
-        {"wdr", "En_SuperNightVision"},              {"viewAngle", "b_angle"},
-        {"channel", "b_model"}};
-    for (const auto &[control, field] : controls) {
-        const VRDSettingRule *rule = VRDSettingRules::find(field);
-        ASSERT_NE(rule, nullptr) << field;
-        EXPECT_EQ(rule->minimum, 0) << field;
-        EXPECT_EQ(video.seg(control)->segmentCount(), rule->maximum + 1) << control;
-    }
-    VRDSettingForVideoViewController withoutRecord;
-    EXPECT_FALSE(withoutRecord.populate());
 }
 
 } // namespace

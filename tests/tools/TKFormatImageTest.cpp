@@ -1,6 +1,6 @@
 // The on-disk result of the format command, made on sparse image files with
 // the same argument vector the format sequence hands to pkexec.
-#include "DisksTestFolder.h"
+#include "TestFolder.h"
 
 #include "tools/TKFormatPlan.h"
 #include "tools/TKProcessCommandRunner.h"
@@ -41,7 +41,7 @@ TEST_P(TKFormatImageTest, MakesTheFileSystemTheCameraExpects)
     }
     const std::uint64_t size = GetParam();
     const bool whole = size > (4ull << 30);
-    const std::filesystem::path folder = disksTestFolder("image-" + std::to_string(size >> 30));
+    const std::filesystem::path folder = TestFolder("image-" + std::to_string(size >> 30)).path();
     const std::filesystem::path image = folder / "card.img";
     std::ofstream(image, std::ios::binary).close();
     std::filesystem::resize_file(image, size);

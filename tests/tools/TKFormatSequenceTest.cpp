@@ -1,4 +1,4 @@
-#include "DisksTestFolder.h"
+#include "TestFolder.h"
 #include "DisksVolumeFixtures.h"
 
 #include "tools/TKCommandRunner.h"
@@ -98,7 +98,7 @@ class TKFormatSequenceTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        root = disksTestFolder(::testing::UnitTest::GetInstance()->current_test_info()->name());
+        root = TestFolder(::testing::UnitTest::GetInstance()->current_test_info()->name()).path();
         temporary = root / "tmp";
     }
 

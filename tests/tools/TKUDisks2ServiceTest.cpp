@@ -1,4 +1,4 @@
-#include "DisksTestFolder.h"
+#include "TestFolder.h"
 
 #include "tools/TKCommandRunner.h"
 #include "tools/TKFormatJob.h"
@@ -191,12 +191,12 @@ TEST(TKFormatJobTest, ReportsEveryStepAndTheResultThroughSignals)
     public:
         TKCommandResult run(const std::vector<std::string> &, bool) override { return {}; }
     } runner;
-    const std::filesystem::path card = disksTestFolder("job-card");
+    const std::filesystem::path card = TestFolder("job-card").path();
     std::ofstream(card / "config.bin", std::ios::binary) << std::string(1176, '\x11');
     MockUDisks2 mock;
     START_MOCK_OR_SKIP(mock, (QJsonArray{volume("sdb1", QString::fromStdString(card.string()))}));
     TKUDisks2Service service(mock.connection());
-    TKFormatJob job(service, runner, disksTestFolder("job-tmp"));
+    TKFormatJob job(service, runner, TestFolder("job-tmp").path());
     QSignalSpy steps(&job, &TKFormatJob::stepReported);
     QSignalSpy finished(&job, &TKFormatJob::finished);
 

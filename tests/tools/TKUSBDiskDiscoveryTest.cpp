@@ -1,4 +1,4 @@
-#include "DisksTestFolder.h"
+#include "TestFolder.h"
 #include "DisksVolumeFixtures.h"
 
 #include "tools/TKSizeString.h"
@@ -13,7 +13,7 @@ namespace {
 
 std::filesystem::path makeMountPoint(const std::string &name, bool withSettings)
 {
-    const std::filesystem::path path = disksTestFolder("discovery-" + name);
+    const std::filesystem::path path = TestFolder("discovery-" + name).path();
     if (withSettings)
         std::ofstream(path / "config.bin") << "settings";
     return path;

@@ -1,4 +1,4 @@
-#include "DisksTestFolder.h"
+#include "TestFolder.h"
 #include "DisksVolumeFixtures.h"
 #include "FormatWindowFakes.h"
 #include "Screenshot.h"
@@ -30,7 +30,7 @@ class TimeSetupTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        root = disksTestFolder(std::string("clock_") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        root = TestFolder(std::string("clock_") + ::testing::UnitTest::GetInstance()->current_test_info()->name()).path();
     }
 
     std::unique_ptr<VRDTimeSetupController> openWindow()
