@@ -118,20 +118,21 @@ void VRDSettingForFlashDataViewController::awakeFromNib()
 
 void VRDSettingForFlashDataViewController::fitColumns()
 {
+    for (std::size_t column = 0; column < VRDDriveInfoColumns::kCount; ++column) {
+        const int index = static_cast<int>(column);
+        makeColumnWithIndex(index, m_columnNames.at(index), VRDDriveInfoColumns::kColumns[column].width);
+    }
+}
+
+void VRDSettingForFlashDataViewController::makeColumnWithIndex(int index, const QString &title, int width)
+{
     QTableView *table = m_ui->tableView;
     QHeaderView *header = table->horizontalHeader();
-    const QFontMetrics titleMetrics(header->font());
-    const QFontMetrics cellMetrics(table->font());
-    const std::int64_t sampleRow = m_model->log()->count() > 0 ? 0 : -1;
-    for (std::size_t column = 0; column < VRDDriveInfoColumns::kCount; ++column) {
-        const int section = static_cast<int>(column);
-        // The given widths, widened where a title or a cell of fixed form would be cut off.
-        const int titleWidth = titleMetrics.horizontalAdvance(m_columnNames.at(section)) + kHeaderTitlePadding;
-        const QString cell = QString::fromStdString(m_model->log()->stringForColumnIndex(section, sampleRow));
-        const int cellWidth = cellMetrics.horizontalAdvance(cell) + kCellPadding;
-        header->resizeSection(section,
-                              std::max({VRDDriveInfoColumns::kColumns[column].width, titleWidth, cellWidth}));
-    }
+    const int titleWidth = QFontMetrics(header->font()).horizontalAdvance(title) + kHeaderTitlePadding;
+    const std::int64_t sampleRow = m_pFalshSaveValue->count() > 0 ? 0 : -1;
+    const QString cell = QString::fromStdString(m_pFalshSaveValue->stringForColumnIndex(index, sampleRow));
+    const int cellWidth = QFontMetrics(table->font()).horizontalAdvance(cell) + kCellPadding;
+    header->resizeSection(index, std::max({width, titleWidth, cellWidth}));
 }
 
 void VRDSettingForFlashDataViewController::setFileData(FILEDATA *fileData)
@@ -171,7 +172,7 @@ void VRDSettingForFlashDataViewController::onHide()
 
 std::int64_t VRDSettingForFlashDataViewController::flashDataNum() const
 {
-    return m_model->log()->count();
+    return m_pFalshSaveValue->count();
 }
 
 bool VRDSettingForFlashDataViewController::isBusy() const
@@ -231,7 +232,8 @@ void VRDSettingForFlashDataViewController::readFinished()
     if (result.error) {
         qInfo("fopen fail:%s (%s)", qPrintable(m_FlashDataFilePath), result.error->systemError.c_str());
     } else {
-        m_model->setLog(result.log);
+        m_pFalshSaveValue = result.log;
+        m_model->setLog(m_pFalshSaveValue);
         fitColumns();
         m_bFlashDataAccess = true;
         m_ui->fileNameLabel->setText(QStringLiteral("%1  (%2)").arg(QFileInfo(m_FlashDataFilePath).fileName())
@@ -251,7 +253,7 @@ void VRDSettingForFlashDataViewController::doubleClickTableRow(const QModelIndex
 {
     const std::int64_t row = index.isValid() ? index.row() : -1;
     qInfo("rowNum=%lld", static_cast<long long>(row));
-    const std::optional<VRDDriveInfoPosition> position = m_model->log()->positionOfRow(row);
+    const std::optional<VRDDriveInfoPosition> position = m_pFalshSaveValue->positionOfRow(row);
     if (!position)
         return;
     if (m_mapWindowController) {
@@ -289,7 +291,7 @@ void VRDSettingForFlashDataViewController::onSaveCSVFile()
     std::vector<std::string> titles;
     for (const QString &name : m_columnNames)
         titles.push_back(name.toStdString());
-    m_writeWatcher.setFuture(QtConcurrent::run(&VRDSettingForFlashDataViewController::doWriteCSVFile, m_model->log(),
+    m_writeWatcher.setFuture(QtConcurrent::run(&VRDSettingForFlashDataViewController::doWriteCSVFile, m_pFalshSaveValue,
                                                titles, path.toStdString()));
 }
 

@@ -89,6 +89,9 @@ private:
 
     void awakeFromNib();
     void fitColumns();
+    // Sizes the table's column `index` to `width`, widened where its title or a
+    // cell of fixed form would be cut off.
+    void makeColumnWithIndex(int index, const QString &title, int width);
     void displayFileData();
     // Run on a pool thread: they read only what they are given.
     static ReadResult doReadFlashDataFile(const std::string &path);
@@ -110,6 +113,9 @@ private:
     QString m_FlashDataFilePath;
     QString m_exportPath;
     QStringList m_columnNames;
+    // The records last read; the table and a running export share them, and
+    // a new read replaces them whole.
+    std::shared_ptr<const VRDDriveInfoLog> m_pFalshSaveValue = std::make_shared<const VRDDriveInfoLog>();
     VRDDriveInfoTableModel *m_model = nullptr;
     std::unique_ptr<VRDMapPresenter> m_mapWindowController;
     QFutureWatcher<ReadResult> m_readWatcher;
