@@ -189,7 +189,12 @@ void VRDTimeSetupController::onSaveConfigFile()
         TKShowAlert(this, QStringLiteral("Warn"), problem);
         return;
     }
-    TKShowAlertSheet(this, QStringLiteral("TOVIK"), TKLocalizedString("time.filesave"), [this] { close(); });
+    TKShowAlertSheet(this, QStringLiteral("TOVIK"), TKLocalizedString("time.filesave"), [this] { didEndAlert(); });
+}
+
+void VRDTimeSetupController::didEndAlert()
+{
+    close();
 }
 
 void VRDTimeSetupController::onCloseCmd()

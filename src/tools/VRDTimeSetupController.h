@@ -63,6 +63,8 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    // The saved-file alert was dismissed: the work of the window is done.
+    void didEndAlert();
     void onInitDIalog();
     void loadSettingFile();
     void showSelectedDate();
