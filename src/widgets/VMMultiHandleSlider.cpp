@@ -90,7 +90,7 @@ void VMMultiHandleSlider::setValue(const QString &name, float value)
     // owner can neither stack knobs nor push one past another.
     const double width = trackWidth();
     if (width > 0.0) {
-        const Boundary boundary = boundaryFor(*handle);
+        const Boundary boundary = boundaryForView(*handle);
         ratio = std::min(ratio, (boundary.second - kKnobWidth) / width);
         ratio = std::max(ratio, boundary.first / width);
     }
@@ -105,7 +105,7 @@ void VMMultiHandleSlider::setValue(const QString &name, float value)
 VMMultiHandleSlider::Boundary VMMultiHandleSlider::boundaryForHandle(const QString &name) const
 {
     const VMSliderHandle *handle = findHandle(name);
-    return handle ? boundaryFor(*handle) : Boundary{0.0, static_cast<double>(width())};
+    return handle ? boundaryForView(*handle) : Boundary{0.0, static_cast<double>(width())};
 }
 
 VMSliderHandle *VMMultiHandleSlider::findHandle(const QString &name) const
@@ -150,7 +150,7 @@ bool VMMultiHandleSlider::isLeftOf(const VMSliderHandle &a, const VMSliderHandle
     return position(a) < position(b);
 }
 
-VMMultiHandleSlider::Boundary VMMultiHandleSlider::boundaryFor(const VMSliderHandle &handle) const
+VMMultiHandleSlider::Boundary VMMultiHandleSlider::boundaryForView(const VMSliderHandle &handle) const
 {
     // Neighbours are found by order, not by touching edges: knobs that
     // overlap (placed so by their initial ratios) still may not pass.
@@ -165,6 +165,11 @@ VMMultiHandleSlider::Boundary VMMultiHandleSlider::boundaryFor(const VMSliderHan
             boundary.second = std::min(boundary.second, frame.left());
     }
     return boundary;
+}
+
+VMSliderKnob *VMMultiHandleSlider::activeHandleView() const
+{
+    return m_activeHandle != nullptr ? m_activeHandle->handleView : nullptr;
 }
 
 void VMMultiHandleSlider::moveKnob(VMSliderHandle &handle, double leftEdge, const Boundary &boundary)
@@ -227,8 +232,8 @@ void VMMultiHandleSlider::mousePressEvent(QMouseEvent *event)
         QWidget::mousePressEvent(event);
         return;
     }
-    m_activeHandle->handleView->setFocus(Qt::MouseFocusReason);
-    m_activeBoundary = boundaryFor(*m_activeHandle);
+    activeHandleView()->setFocus(Qt::MouseFocusReason);
+    m_activeBoundary = boundaryForView(*m_activeHandle);
     m_lastValue = m_activeHandle->curRatio;
     event->accept();
 }
@@ -269,7 +274,7 @@ bool VMMultiHandleSlider::moveByKey(VMSliderHandle &handle, int key)
     const double width = trackWidth();
     if (width <= 0.0 || m_keyboardStepsPerUnit <= 0)
         return false;
-    const Boundary boundary = boundaryFor(handle);
+    const Boundary boundary = boundaryForView(handle);
     // Whole steps from the left end, so that repeated presses land on
     // round values (0.71, not 0.70999).
     const auto steps = static_cast<float>(m_keyboardStepsPerUnit);

@@ -78,7 +78,10 @@ private:
     void placeKnob(VMSliderHandle &handle);
     // Whether a lies left of b: by ratio, equal ratios by the order added.
     bool isLeftOf(const VMSliderHandle &a, const VMSliderHandle &b) const;
-    Boundary boundaryFor(const VMSliderHandle &handle) const;
+    // The drag limits of the handle's knob.
+    Boundary boundaryForView(const VMSliderHandle &handle) const;
+    // The knob being dragged, or null.
+    VMSliderKnob *activeHandleView() const;
     // Puts the handle's knob at leftEdge, inside boundary.
     void moveKnob(VMSliderHandle &handle, double leftEdge, const Boundary &boundary);
     bool moveByKey(VMSliderHandle &handle, int key);
