@@ -59,7 +59,7 @@ public:
     void onHide() override;
 
     // The log to read at the first display; the settings window sets it.
-    void setFlashDataFilePath(const QString &path) { m_FlashDataFilePath = path; }
+    void setM_FlashDataFilePath(const QString &path) { m_FlashDataFilePath = path; }
     const QString &flashDataFilePath() const { return m_FlashDataFilePath; }
     std::int64_t flashDataNum() const;
     bool flashDataAccess() const { return m_bFlashDataAccess; }

@@ -56,7 +56,7 @@ QWidget *VRDSettingTabFactory::createTab(int index, FILEDATA *fileData) const
 QWidget *VRDSettingTabFactory::createDriveInfoTab(const QString &flashDataFilePath) const
 {
     auto *tab = new VRDSettingForFlashDataViewController;
-    tab->setFlashDataFilePath(flashDataFilePath);
+    tab->setM_FlashDataFilePath(flashDataFilePath);
     return tab;
 }
 

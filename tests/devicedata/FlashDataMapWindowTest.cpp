@@ -39,7 +39,7 @@ TEST(FlashDataMapWindow, OpensBesideTheSettingsWindowAndGoesWithTheTab)
         .write(reinterpret_cast<const char *>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 
     VRDSettingForFlashDataViewController tab;
-    tab.setFlashDataFilePath(QString::fromStdString((folder / "tovik_000.drv").string()));
+    tab.setM_FlashDataFilePath(QString::fromStdString((folder / "tovik_000.drv").string()));
     tab.setGeometry(100, 100, 700, 400);
     tab.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&tab));

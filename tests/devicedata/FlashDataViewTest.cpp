@@ -117,7 +117,7 @@ protected:
     std::unique_ptr<VRDSettingForFlashDataViewController> loadedTab()
     {
         auto tab = makeTab();
-        tab->setFlashDataFilePath(QString::fromStdString(logPath.string()));
+        tab->setM_FlashDataFilePath(QString::fromStdString(logPath.string()));
         QSignalSpy loaded(tab.get(), &VRDSettingForFlashDataViewController::flashDataLoaded);
         tab->setFileData(&record_);
         EXPECT_TRUE(loaded.wait(5000));
@@ -136,7 +136,7 @@ protected:
 TEST_F(FlashDataViewTest, FirstDisplayWithARecordReadsTheCardsLogOnce)
 {
     auto tab = makeTab();
-    tab->setFlashDataFilePath(QString::fromStdString(logPath.string()));
+    tab->setM_FlashDataFilePath(QString::fromStdString(logPath.string()));
     EXPECT_TRUE(tab->populate() == false) << "no record yet";
     EXPECT_FALSE(tab->isBusy()) << "no read before a record is shown";
 
