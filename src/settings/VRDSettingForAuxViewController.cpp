@@ -143,7 +143,7 @@ void VRDSettingForAuxViewController::awakeFromNib()
     ui.sdcardCapacityWarningLabel->setText(TKLocalizedString("msg.memconfig_warning"));
     ui.sdcardCapacityWarningLabel->hide();
 
-    connect(ui.useWiFiDongleChk, &QAbstractButton::toggled, this, [this] { changeWiFiEnable(); });
+    connect(ui.useWiFiDongleChk, &QAbstractButton::toggled, this, [this] { clickWiFiDongleCheck(); });
     connect(ui.lcdNightBrightnessSeg, &TKSegmentedControl::selectionChanged, this, [this] { lcdSegmentedControl(); });
 }
 
@@ -263,6 +263,11 @@ void VRDSettingForAuxViewController::changeWiFiEnable()
     m_ui->passwordLabel->setEnabled(dongle);
     m_ui->wifiStartModeSeg->setEnabled(dongle);
     m_ui->wifiChannelCombo->setEnabled(dongle);
+}
+
+void VRDSettingForAuxViewController::clickWiFiDongleCheck()
+{
+    changeWiFiEnable();
 }
 
 void VRDSettingForAuxViewController::lcdSegmentedControl()

@@ -42,6 +42,8 @@ private:
     // The localised key of the first Wi-Fi text that breaks a rule, or null.
     const char *wifiProblem() const;
     void changeWiFiEnable();
+    // The user switched the Wi-Fi dongle on or off.
+    void clickWiFiDongleCheck();
     void lcdSegmentedControl();
     QAbstractButton *pipCell(std::uint32_t position) const;
     std::uint32_t pipPosition() const;
