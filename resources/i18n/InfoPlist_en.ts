@@ -1068,17 +1068,9 @@
         <source>The three shares of the card must add up to %1 %.</source>
         <translation>The three shares of the card must add up to %1 %.</translation>
     </message>
-    <message id="setting.page_not_available">
-        <source>This page is not available yet.</source>
-        <translation>This page is not available yet.</translation>
-    </message>
     <message id="setting.disk_utility">
         <source>Disk Utility…</source>
         <translation>Disk Utility…</translation>
-    </message>
-    <message id="msg.format_not_available">
-        <source>Formatting the card from this window is not available yet. Format the card in the camera, or use the disk utility.</source>
-        <translation>Formatting the card from this window is not available yet. Format the card in the camera, or use the disk utility.</translation>
     </message>
     <message id="msg.disk_utility_missing">
         <source>No disk utility is installed. Install GNOME Disks (gnome-disks) or KDE Partition Manager (partitionmanager).</source>

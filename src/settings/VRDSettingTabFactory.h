@@ -6,9 +6,8 @@ struct FILEDATA;
 class QWidget;
 
 // Makes the settings window's tabs. Every tab is a QWidget; those that edit
-// the record also implement VRDSettingControllerDelegate. A tab that is not
-// built yet is a VRDSettingPlaceholderTab. Tests hand the window a subclass
-// with fake tabs.
+// the record also implement VRDSettingControllerDelegate. Tests hand the
+// window a subclass with fake tabs.
 class VRDSettingTabFactory
 {
 public:

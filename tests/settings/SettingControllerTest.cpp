@@ -1,7 +1,6 @@
 #include "SettingControllerFakes.h"
 #include "TestFolder.h"
 
-#include "settings/VRDSettingPlaceholderTab.h"
 #include "tools/VRDFormatWindowController.h"
 #include "widgets/TKSegmentedControl.h"
 
@@ -140,22 +139,21 @@ TEST(SettingController, DriveInfoTabIsMadeOnceAndKept)
     EXPECT_EQ(window.takeLog(), (Log{"validate 1", "populate 1", "onHide 1", "setFileData 7", "setMainController 7"}));
 }
 
-TEST(SettingController, PlaceholderTabIsLeftOutOfTheProtocol)
+TEST(SettingController, TabThatEditsNothingIsLeftOutOfTheProtocol)
 {
-    class PlaceholderFactory : public FakeTabFactory {
+    class PlainTabFactory : public FakeTabFactory {
     public:
         QWidget *createTab(int index, FILEDATA *data) const override
         {
-            return index == 1 ? new VRDSettingPlaceholderTab : FakeTabFactory::createTab(index, data);
+            return index == 1 ? new QWidget : FakeTabFactory::createTab(index, data);
         }
     };
     Window window;
-    window.tabs = std::make_shared<PlaceholderFactory>();
+    window.tabs = std::make_shared<PlainTabFactory>();
     window.open();
     window.controller->changeViewController(1);
-    auto *notice = window.controller->findChild<QLabel *>("notAvailableLabel");
-    ASSERT_NE(notice, nullptr);
-    EXPECT_EQ(notice->text(), "This page is not available yet.");
+    ASSERT_NE(window.controller->targetController(), nullptr);
+    EXPECT_EQ(window.tab(), nullptr);
     window.takeLog();
     window.controller->onSave();
     EXPECT_TRUE(window.controller->populate());
