@@ -67,11 +67,13 @@ int nearestFloatIndex(std::span<const float> entries, float value, float default
     return nearest == entries.end() ? -1 : static_cast<int>(nearest - entries.begin());
 }
 
-int speedIndex(std::span<const std::int64_t> speeds, std::uint8_t speed)
+constexpr std::uint32_t kKilometresPerHour = 0;
+constexpr std::uint32_t kMilesPerHour = 1;
+
+int speedIndex(std::uint32_t speedUnit, std::uint8_t speed)
 {
-    // A speed the unit's table lacks shows its third entry, as the camera's
-    // own menu does.
     constexpr int kMissingSpeedIndex = 2;
+    const std::span<const std::int64_t> speeds = VRDSettingRules::adasSpeeds(speedUnit);
     const auto found = std::find(speeds.begin(), speeds.end(), speed);
     return found == speeds.end() ? kMissingSpeedIndex : static_cast<int>(found - speeds.begin());
 }
@@ -183,7 +185,7 @@ void VRDSettingForAdasViewController::awakeFromNib()
 
 void VRDSettingForAdasViewController::changeSpeed(std::uint32_t speedUnit)
 {
-    const QString unit = speedUnit == 1 ? QStringLiteral("Mi/h") : QStringLiteral("Km/h");
+    const QString unit = speedUnit == kMilesPerHour ? QStringLiteral("Mi/h") : QStringLiteral("Km/h");
     QStringList items{TKLocalizedString("setting.aux.auto_format_notuse")};
     const std::span<const std::int64_t> speeds = VRDSettingRules::adasSpeeds(speedUnit);
     for (std::size_t i = 1; i < speeds.size(); ++i)
@@ -200,6 +202,32 @@ void VRDSettingForAdasViewController::setFileData(FILEDATA *fileData)
     displayFileData();
 }
 
+int VRDSettingForAdasViewController::FindLdwsSpeed(std::uint8_t speed)
+{
+    return speedIndex(kKilometresPerHour, speed);
+}
+
+int VRDSettingForAdasViewController::FindFcwsSpeed(std::uint8_t speed)
+{
+    return speedIndex(kKilometresPerHour, speed);
+}
+
+int VRDSettingForAdasViewController::FindLdwsSpeedMile(std::uint8_t speed)
+{
+    return speedIndex(kMilesPerHour, speed);
+}
+
+int VRDSettingForAdasViewController::FindFcwsSpeedMile(std::uint8_t speed)
+{
+    return speedIndex(kMilesPerHour, speed);
+}
+
+int VRDSettingForAdasViewController::FindHeadwayFactor(float factor)
+{
+    const std::span<const float> factors = floatChoices("ADAS_HeadWayFactor");
+    return static_cast<int>(std::find(factors.begin(), factors.end(), factor) - factors.begin());
+}
+
 void VRDSettingForAdasViewController::displayFileData()
 {
     if (m_fileData == nullptr)
@@ -213,17 +241,25 @@ void VRDSettingForAdasViewController::displayFileData()
         indexOrDefault(data.ADAS_LDWS_Sens, ui.adasLDWSSenseCombo->count(), defaults.ADAS_LDWS_Sens));
     ui.adasFCWSSenseCombo->setCurrentIndex(
         indexOrDefault(data.ADAS_FCWS_Sens, ui.adasFCWSSenseCombo->count(), defaults.ADAS_FCWS_Sens));
-    const std::span<const std::int64_t> speeds = VRDSettingRules::adasSpeeds(data.speed_disp_unit);
-    ui.adasLDWSSpeedCombo->setCurrentIndex(speedIndex(speeds, data.ADAS_Ldws_Speed));
-    ui.adasFCWSSpeedCombo->setCurrentIndex(speedIndex(speeds, data.ADAS_FCWS_Speed));
+    const bool miles = data.speed_disp_unit == kMilesPerHour;
+    ui.adasLDWSSpeedCombo->setCurrentIndex(miles ? FindLdwsSpeedMile(data.ADAS_Ldws_Speed)
+                                                 : FindLdwsSpeed(data.ADAS_Ldws_Speed));
+    ui.adasFCWSSpeedCombo->setCurrentIndex(miles ? FindFcwsSpeedMile(data.ADAS_FCWS_Speed)
+                                                 : FindFcwsSpeed(data.ADAS_FCWS_Speed));
     ui.adasHeadwayZoneCombo->setCurrentIndex(
         nearestFloatIndex(floatChoices("ADAS_SafeDistacne"), data.ADAS_SafeDistacne, defaults.ADAS_SafeDistacne));
-    ui.adasHeadwaySensCombo->setCurrentIndex(
-        nearestFloatIndex(floatChoices("ADAS_HeadWayFactor"), data.ADAS_HeadWayFactor, defaults.ADAS_HeadWayFactor));
+    int headwayFactor = FindHeadwayFactor(data.ADAS_HeadWayFactor);
+    if (headwayFactor >= ui.adasHeadwaySensCombo->count())
+        headwayFactor = nearestFloatIndex(floatChoices("ADAS_HeadWayFactor"), data.ADAS_HeadWayFactor,
+                                          defaults.ADAS_HeadWayFactor);
+    ui.adasHeadwaySensCombo->setCurrentIndex(headwayFactor);
 
-    ui.heightInput->setValue(digitsValue(data.Car_height0, data.Car_height1, data.Car_height2));
-    ui.leftWidthInput->setValue(digitsValue(data.Car_leftwidth0, data.Car_leftwidth1, data.Car_leftwidth2));
-    ui.rightWidthInput->setValue(digitsValue(data.Car_rightwidth0, data.Car_rightwidth1, data.Car_rightwidth2));
+    const int blackboxHeight = digitsValue(data.Car_height0, data.Car_height1, data.Car_height2);
+    const int Car_leftwidth = digitsValue(data.Car_leftwidth0, data.Car_leftwidth1, data.Car_leftwidth2);
+    const int Car_rightwidth = digitsValue(data.Car_rightwidth0, data.Car_rightwidth1, data.Car_rightwidth2);
+    ui.heightInput->setValue(blackboxHeight);
+    ui.leftWidthInput->setValue(Car_leftwidth);
+    ui.rightWidthInput->setValue(Car_rightwidth);
 
     ui.adasLaneWidthCombo->setCurrentIndex(indexOrDefault(data.LaneWidth, ui.adasLaneWidthCombo->count(), defaults.LaneWidth));
     ui.adasVibratorCombo->setCurrentIndex(indexOrDefault(data.ADAS_vibe, ui.adasVibratorCombo->count(), defaults.ADAS_vibe));
@@ -261,9 +297,12 @@ bool VRDSettingForAdasViewController::populate()
     if (const int factor = ui.adasHeadwaySensCombo->currentIndex(); factor >= 0 && factor < static_cast<int>(factors.size()))
         data.ADAS_HeadWayFactor = factors[static_cast<std::size_t>(factor)];
 
-    storeDigits(ui.heightInput->value(), data.Car_height0, data.Car_height1, data.Car_height2);
-    storeDigits(ui.leftWidthInput->value(), data.Car_leftwidth0, data.Car_leftwidth1, data.Car_leftwidth2);
-    storeDigits(ui.rightWidthInput->value(), data.Car_rightwidth0, data.Car_rightwidth1, data.Car_rightwidth2);
+    const int blackboxHeight = ui.heightInput->value();
+    const int Car_leftwidth = ui.leftWidthInput->value();
+    const int Car_rightwidth = ui.rightWidthInput->value();
+    storeDigits(blackboxHeight, data.Car_height0, data.Car_height1, data.Car_height2);
+    storeDigits(Car_leftwidth, data.Car_leftwidth0, data.Car_leftwidth1, data.Car_leftwidth2);
+    storeDigits(Car_rightwidth, data.Car_rightwidth0, data.Car_rightwidth1, data.Car_rightwidth2);
 
     storeIndex(ui.adasLaneWidthCombo, data.LaneWidth);
     if (ui.adasUFCWSSensSeg->selectedSegment() >= 0)

@@ -37,6 +37,16 @@ private:
     void changeSpeed(std::uint32_t speedUnit);
     void displayFileData();
 
+    // Index of a stored speed in the km/h or the mi/h speed table; 2 when the
+    // table lacks it, as the camera's own menu shows such a speed.
+    static int FindLdwsSpeed(std::uint8_t speed);
+    static int FindFcwsSpeed(std::uint8_t speed);
+    static int FindLdwsSpeedMile(std::uint8_t speed);
+    static int FindFcwsSpeedMile(std::uint8_t speed);
+    // Index of the headway table entry equal to factor; the table's size when
+    // none is.
+    static int FindHeadwayFactor(float factor);
+
     std::unique_ptr<Ui::VRDSettingForAdasViewController> m_ui;
     FILEDATA *m_fileData = nullptr;
 };

@@ -201,9 +201,9 @@ void VRDSettingForBasicViewController::awakeFromNib()
 
     connect(m_ui->gsensorEnableChk, &QCheckBox::clicked, this, &VRDSettingForBasicViewController::clickGsensorEnableCheck);
     connect(m_ui->gsensorSensitivityDrivingSeg, &TKSegmentedControl::selectionChanged, this,
-            &VRDSettingForBasicViewController::updateGsensorThreshold);
+            &VRDSettingForBasicViewController::clickDrivingGsensorSensitivity);
     connect(m_ui->gsensorSensitivityParkingSeg, &TKSegmentedControl::selectionChanged, this,
-            &VRDSettingForBasicViewController::updateGsensorThreshold);
+            &VRDSettingForBasicViewController::clickParkingGsensorSensitivity);
     connect(m_ui->useExternalPowerChk, &QCheckBox::clicked, this, &VRDSettingForBasicViewController::clickUseExternalPowerChk);
     connect(m_ui->powerVoltageCombo, &QComboBox::activated, this, &VRDSettingForBasicViewController::powerVoltageSelected);
 }
@@ -352,6 +352,16 @@ int VRDSettingForBasicViewController::findParkingGsensorThresholdIndexByX(std::i
 void VRDSettingForBasicViewController::clickGsensorEnableCheck()
 {
     changeGsensorEnable();
+    updateGsensorThreshold();
+}
+
+void VRDSettingForBasicViewController::clickDrivingGsensorSensitivity()
+{
+    updateGsensorThreshold();
+}
+
+void VRDSettingForBasicViewController::clickParkingGsensorSensitivity()
+{
     updateGsensorThreshold();
 }
 

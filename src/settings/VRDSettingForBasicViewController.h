@@ -46,6 +46,8 @@ private:
     void awakeFromNib();
     void displayFileData();
     void clickGsensorEnableCheck();
+    void clickDrivingGsensorSensitivity();
+    void clickParkingGsensorSensitivity();
     void clickUseExternalPowerChk();
     void powerVoltageSelected(int index);
     void changeGsensorEnable();
