@@ -281,8 +281,14 @@ void VRDAppDelegate::observePlayInfo()
     });
     connect(m_playInfo, &VRDPlayInfo::isPlayingChanged, this, [this](bool playing) {
         const QString image = playing ? QStringLiteral("icon_pause_n") : QStringLiteral("icon_play_n");
-        m_ui->playButton->setImageName(image);
-        m_ui->playButtonForFullScreen->setImageName(image);
+        // The tooltip names what a click does now, and keeps its key hint.
+        const QString was = TKLocalizedString(playing ? "player.play" : "player.pause");
+        const QString now = TKLocalizedString(playing ? "player.pause" : "player.play");
+        for (TKImageButton *button : {m_ui->playButton, m_ui->playButtonForFullScreen}) {
+            button->setImageName(image);
+            if (button->toolTip().startsWith(was))
+                button->setToolTip(now + button->toolTip().mid(was.size()));
+        }
     });
     connect(m_playInfo, &VRDPlayInfo::positionChanged, m_ui->graphView,
             &GraphView::updateTimePosition);

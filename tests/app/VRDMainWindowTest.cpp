@@ -140,10 +140,13 @@ TEST_F(MainWindowFixture, PlayStateDrivesTheControls)
     EXPECT_EQ(ui.speedTextButton->text(), "2.0x");
     app.playInfo().setScale(0.5);
     EXPECT_EQ(ui.sizeTextButton->text(), "0.50x");
+    const QString playTip = ui.playButton->toolTip();
     app.playInfo().setIsPlaying(true);
     EXPECT_EQ(ui.playButton->imageName(), "icon_pause_n");
+    EXPECT_TRUE(ui.playButton->toolTip().startsWith("Pause")) << ui.playButton->toolTip().toStdString();
     app.playInfo().setIsPlaying(false);
     EXPECT_EQ(ui.playButton->imageName(), "icon_play_n");
+    EXPECT_EQ(ui.playButton->toolTip(), playTip);
     app.playInfo().setPosition(1.2);
     EXPECT_EQ(ui.videoPositionSlider->value(), ui.videoPositionSlider->maximum());
     EXPECT_EQ(ui.videoPositionSliderForFullScreen->value(), ui.videoPositionSlider->maximum());
