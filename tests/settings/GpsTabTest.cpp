@@ -7,6 +7,8 @@
 #include <QComboBox>
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 const std::initializer_list<std::string_view> kGpsFields{
@@ -41,34 +43,31 @@ TEST(GpsTab, ShowsAndStoresEveryControlLeavingOtherBytesAlone)
     FILEDATA record = before;
     gps.tab.setFileData(&record);
 
-    EXPECT_EQ(gps.seg("drivingDaySeg")->selectedSegment(), 3);
     EXPECT_EQ(gps.seg("drivingDaySeg")->labelForSegment(3), "Wed");
     EXPECT_EQ(gps.seg("speedDisplayUnitSeg")->labelForSegment(1), "Mi/h");
+    EXPECT_EQ(gps.seg("saveDurationSeg")->labelForSegment(4), "10 sec");
     EXPECT_EQ(gps.zones()->currentText(), "+05:30");
     EXPECT_TRUE(gps.summerTime()->isChecked());
-    EXPECT_EQ(gps.seg("saveDurationSeg")->selectedSegment(), 4);
-    EXPECT_EQ(gps.seg("saveDurationSeg")->labelForSegment(4), "10 sec");
-    EXPECT_EQ(gps.seg("nightTimeSeg")->selectedSegment(), 1);
-
     ASSERT_TRUE(gps.tab.populate());
     EXPECT_EQ(record.summer_time, 1u) << "any non-zero summer time is stored as 1";
     EXPECT_EQ(record.SaveDuration, 4u) << "the index, not the seconds";
 
-    gps.choose("drivingDaySeg", 7);
-    gps.choose("speedDisplayUnitSeg", 0);
-    gps.choose("osdSpeedDisplaySeg", 1);
+    // Segment, field, the segment the record shows, the one chosen.
+    const std::tuple<const char *, std::string_view, int, int> controls[] = {
+        {"drivingDaySeg", "nodriving_day", 3, 7}, {"speedDisplayUnitSeg", "speed_disp_unit", 1, 0},
+        {"osdSpeedDisplaySeg", "osd_speed_flag", 0, 1}, {"saveDurationSeg", "SaveDuration", 4, 0},
+        {"nightTimeSeg", "NightTime", 1, 0}};
+    for (const auto &[segment, field, shown, chosen] : controls) {
+        EXPECT_EQ(gps.seg(segment)->selectedSegment(), shown) << segment;
+        gps.choose(segment, chosen);
+    }
     gps.zones()->setCurrentIndex(33);
     gps.summerTime()->setChecked(false);
-    gps.choose("saveDurationSeg", 0);
-    gps.choose("nightTimeSeg", 0);
     ASSERT_TRUE(gps.tab.populate());
-    EXPECT_EQ(record.nodriving_day, 7u);
-    EXPECT_EQ(record.speed_disp_unit, 0u);
-    EXPECT_EQ(record.osd_speed_flag, 1);
+    for (const auto &[segment, field, shown, chosen] : controls)
+        EXPECT_EQ(fieldValue(record, field), chosen) << segment;
     EXPECT_EQ(record.time_gmt, 33);
     EXPECT_EQ(record.summer_time, 0u);
-    EXPECT_EQ(record.SaveDuration, 0u);
-    EXPECT_EQ(record.NightTime, 0u);
     EXPECT_TRUE(changedBytesOutside(before, record, kGpsFields).empty());
     EXPECT_TRUE(gps.tab.validateUserInput().isNull());
 }

@@ -56,6 +56,21 @@ inline std::vector<std::size_t> changedBytesOutside(const FILEDATA &before, cons
     return changed;
 }
 
+// A whole-number field by its name, so that tables of cases can name it.
+inline std::int64_t fieldValue(const FILEDATA &record, std::string_view name)
+{
+    const VRDFieldInfo *field = VRDFileDataFields::find(name);
+    EXPECT_NE(field, nullptr) << name;
+    return field == nullptr ? -1 : VRDFileDataFields::integerAt(record, *field);
+}
+
+inline void setFieldValue(FILEDATA &record, std::string_view name, std::int64_t value)
+{
+    const VRDFieldInfo *field = VRDFileDataFields::find(name);
+    ASSERT_NE(field, nullptr) << name;
+    VRDFileDataFields::setInteger(record, *field, value);
+}
+
 inline bool sameBytes(const FILEDATA &a, const FILEDATA &b)
 {
     return std::memcmp(&a, &b, sizeof(FILEDATA)) == 0;

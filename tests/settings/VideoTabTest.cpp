@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 const std::initializer_list<std::string_view> kVideoFields{
@@ -47,29 +49,22 @@ TEST(VideoTab, ShowsAndStoresEveryControlLeavingOtherBytesAlone)
 
     EXPECT_EQ(video.seg("videoEncodingBitrate")->selectedSegment(), 1);
     EXPECT_EQ(video.seg("videoBrightness")->labelForSegment(2), "3(Default)");
-    EXPECT_EQ(video.seg("videoBrightnessRear")->selectedSegment(), 4);
-    EXPECT_EQ(video.seg("frontTinting")->selectedSegment(), 3);
     EXPECT_EQ(video.seg("rearTinting")->labelForSegment(0), "Off");
     EXPECT_EQ(video.seg("channel")->labelForSegment(1), "1 Channel (Front)");
 
-    video.choose("videoBrightness", 0);
-    video.choose("videoBrightnessRear", 3);
-    video.choose("flipVideoRealSeg", 1);
-    video.choose("rearfpsSeg", 0);
-    video.choose("frontTinting", 1);
-    video.choose("rearTinting", 0);
-    video.choose("wdr", 0);
-    video.choose("viewAngle", 1);
+    // Segment, field, the segment the record shows, the one chosen.
+    const std::tuple<const char *, std::string_view, int, int> controls[] = {
+        {"videoBrightness", "vid_brightness", 2, 0},  {"videoBrightnessRear", "vid_brightness_R", 4, 3},
+        {"flipVideoRealSeg", "flip_video", 0, 1},     {"rearfpsSeg", "rear_fps", 1, 0},
+        {"frontTinting", "front_cpl_use", 3, 1},      {"rearTinting", "rear_cpl_use", 2, 0},
+        {"wdr", "En_SuperNightVision", 1, 0},         {"viewAngle", "b_angle", 0, 1}};
+    for (const auto &[segment, field, shown, chosen] : controls) {
+        EXPECT_EQ(video.seg(segment)->selectedSegment(), shown) << segment;
+        video.choose(segment, chosen);
+    }
     ASSERT_TRUE(video.tab->populate());
-
-    EXPECT_EQ(record.vid_brightness, 0u);
-    EXPECT_EQ(record.vid_brightness_R, 3u);
-    EXPECT_EQ(record.flip_video, 1u);
-    EXPECT_EQ(record.rear_fps, 0u);
-    EXPECT_EQ(record.front_cpl_use, 1u);
-    EXPECT_EQ(record.rear_cpl_use, 0u);
-    EXPECT_EQ(record.En_SuperNightVision, 0u);
-    EXPECT_EQ(record.b_angle, 1);
+    for (const auto &[segment, field, shown, chosen] : controls)
+        EXPECT_EQ(fieldValue(record, field), chosen) << segment;
     EXPECT_EQ(record.ledoff_rear, 1u) << "two channels keep the rear LED setting";
     EXPECT_TRUE(changedBytesOutside(before, record, kVideoFields).empty());
     EXPECT_TRUE(alertsOf(&video.window).empty()) << "no quality changed";
