@@ -139,7 +139,6 @@ TEST_F(AuxTab, SegmentMappingsPictureCornerAndNightBrightness)
     record.lcd_brightness_night = 0;
     record.pip_position = 7;
     open();
-    EXPECT_EQ(seg("lcdScreenSaverSeg")->selectedSegment(), 1) << "default";
     EXPECT_EQ(seg("parkingRearOffSeg")->selectedSegment(), 1) << "use";
     EXPECT_TRUE(seg("lcdBrightnessSeg")->isEnabled());
     EXPECT_TRUE(control<QAbstractButton>("pipCellBottomRight")->isChecked());
