@@ -60,6 +60,7 @@ TEST_F(AudioTab, DefaultsStoreBackUnchanged)
     ASSERT_TRUE(tab.populate());
     EXPECT_TRUE(sameBytes(record, shown));
     EXPECT_TRUE(tab.validateUserInput().isNull());
+    EXPECT_FALSE(VRDSettingForAudioViewController().populate()) << "no record";
 }
 
 TEST_F(AudioTab, FieldsOutsideTheTabKeepEveryByte)
@@ -141,5 +142,4 @@ TEST_F(AudioTab, ResetKeepsTheLoadedLanguage)
     VRDResetFileData(record);
     show();
     EXPECT_TRUE(malaysia()->isChecked());
-    EXPECT_FALSE(VRDSettingForAudioViewController().populate()) << "no record";
 }

@@ -8,7 +8,6 @@
 #include <QSignalSpy>
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <filesystem>
 
 namespace {
@@ -60,11 +59,6 @@ FILEDATA defaultRecord()
     return record;
 }
 
-bool sameRecord(const FILEDATA &a, const FILEDATA &b)
-{
-    return std::memcmp(&a, &b, sizeof a) == 0;
-}
-
 TEST(SettingControllerCard, LoadsTheCardsFileAndShowsItOnTheVisibleTab)
 {
     CardWindow window("load");
@@ -74,7 +68,7 @@ TEST(SettingControllerCard, LoadsTheCardsFileAndShowsItOnTheVisibleTab)
     window.realTabs = true;
     window.open();
 
-    EXPECT_TRUE(sameRecord(window.controller->fileData(), onCard));
+    EXPECT_TRUE(sameBytes(window.controller->fileData(), onCard));
     EXPECT_EQ(window.controller->settingFilePath(), QString::fromStdString(window.cardFile()));
     EXPECT_EQ(window.controller->windowTitle(), window.versionTitle() + " : " + QString::fromStdString(window.cardFile()));
     auto *quality = window.controller->findChild<TKSegmentedControl *>("videoEncodingBitrate");
@@ -114,7 +108,7 @@ TEST(SettingControllerCard, RejectedFileGivesDefaultsTheComputersZoneAndNoPath)
 
     FILEDATA expected = defaultRecord();
     expected.time_gmt = VRDTimeZoneIndex();
-    EXPECT_TRUE(sameRecord(window.controller->fileData(), expected));
+    EXPECT_TRUE(sameBytes(window.controller->fileData(), expected));
     EXPECT_TRUE(window.controller->settingFilePath().isEmpty());
     EXPECT_EQ(window.controller->windowTitle(), window.versionTitle());
     EXPECT_EQ(window.tab()->shownRecord.time_gmt, expected.time_gmt) << "the tab was refreshed";
@@ -129,13 +123,13 @@ TEST(SettingControllerCard, FileOfTheWrongSizeOrNoCardLeavesTheDefaults)
     window.open();
     EXPECT_FALSE(window.controller->isLoadingSheetVisible());
     EXPECT_EQ(window.controller->windowTitle(), "Tovik Settings");
-    EXPECT_TRUE(sameRecord(window.controller->fileData(), defaultRecord()));
+    EXPECT_TRUE(sameBytes(window.controller->fileData(), defaultRecord()));
     EXPECT_FALSE(window.controller->selectedUSBDisk().has_value());
 
     CardWindow noCard("no_card");
     noCard.open();
     EXPECT_EQ(noCard.controller->windowTitle(), "Tovik Settings");
-    EXPECT_TRUE(sameRecord(noCard.controller->fileData(), defaultRecord()));
+    EXPECT_TRUE(sameBytes(noCard.controller->fileData(), defaultRecord()));
 }
 
 TEST(SettingControllerCard, SaveWritesBackToTheCardAndTheSavedSheetClosesTheWindow)

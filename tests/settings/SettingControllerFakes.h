@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <fstream>
 #include <optional>
 #include <memory>
@@ -152,6 +153,11 @@ inline FILEDATA cameraRecord(std::uint32_t modelNum = kFileDataModelNumber)
     record.time_gmt = 22;
     VRDPrepareFileDataForSave(record);
     return record;
+}
+
+inline bool sameBytes(const FILEDATA &a, const FILEDATA &b)
+{
+    return std::memcmp(&a, &b, sizeof(FILEDATA)) == 0;
 }
 
 inline void writeBytes(const std::string &path, const void *bytes, std::size_t size)

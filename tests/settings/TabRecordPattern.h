@@ -71,11 +71,6 @@ inline void setFieldValue(FILEDATA &record, std::string_view name, std::int64_t 
     VRDFileDataFields::setInteger(record, *field, value);
 }
 
-inline bool sameBytes(const FILEDATA &a, const FILEDATA &b)
-{
-    return std::memcmp(&a, &b, sizeof(FILEDATA)) == 0;
-}
-
 // The English string table, so that tests see the texts a user sees. A
 // fixture derives from this before its tab member, which reads the table
 // when it is built.
