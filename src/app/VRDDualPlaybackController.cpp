@@ -537,7 +537,7 @@ void VRDDualPlaybackController::swapPlayer()
             if (generation != m_startGeneration)
                 return;
             m_engineSync.setHeld(false);
-            m_engineSync.alignNow();
+            m_engineSync.alignNow(kSwapAlignLeadMs);
         });
     });
     QTimer::singleShot(kSwapEndMs, this, [this, generation] {

@@ -29,6 +29,9 @@ public:
     static constexpr double kPlayNextPosition = 0.95;
     static constexpr int kSwapPositionMs = 800;
     static constexpr int kSwapEndMs = 1700;
+    // Both engines have just opened their files: park the follower far enough
+    // ahead that its first seek is done before the master gets there.
+    static constexpr qint64 kSwapAlignLeadMs = 400;
     static constexpr int kDefaultPendingStartTimeoutMs = 15000;
 
     VRDDualPlaybackController(VRDAppDelegate &app, VRDMediaEngine &player1, VRDMediaEngine &player2,

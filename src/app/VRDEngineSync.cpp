@@ -11,7 +11,6 @@ using State = VRDMediaEngine::State;
 
 // Polling is only this fine while a follower waits to be let go.
 constexpr int kCatchUpPollMs = 4;
-constexpr qint64 kFirstLeadMs = 150;
 constexpr qint64 kLongestLeadMs = 2000;
 constexpr int kMostCatchUpAttempts = 4;
 // Let the follower go this much before the master reaches it: unpausing takes
@@ -62,14 +61,14 @@ void VRDEngineSync::followMasterRate(double factor)
         m_follower.setRate(rate);
 }
 
-void VRDEngineSync::alignNow()
+void VRDEngineSync::alignNow(qint64 firstLeadMs)
 {
     cancelCatchUp();
     if (!bothHaveMedia())
         return;
     if (m_master.state() == State::Playing) {
         m_catchUpAttempts = 0;
-        startCatchUp(kFirstLeadMs);
+        startCatchUp(firstLeadMs);
     } else {
         followMasterRate(1.0);
         m_follower.setTime(m_master.time());

@@ -32,7 +32,11 @@ public:
     void setHeld(bool held);
     bool isHeld() const { return m_held; }
     // Puts the follower exactly at the master's time, now or as soon as it can.
-    void alignNow();
+    // A playing follower is parked firstLeadMs ahead of the master; a file that
+    // was only just opened needs a longer lead than the default, since its first
+    // seek takes longer.
+    static constexpr qint64 kFirstLeadMs = 150;
+    void alignNow(qint64 firstLeadMs = kFirstLeadMs);
     bool isAligning() const { return m_catchUp.isActive(); }
     // Follower time minus master time in milliseconds.
     qint64 drift() const;
