@@ -9,7 +9,10 @@ tovik_install() {
   bash "$ROOT/scripts/install-deps.sh"
 }
 
+# tovik_build [TARGET…]: configures and builds the named targets, or everything.
 tovik_build() {
   cmake -S "$ROOT" -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-  cmake --build "$BUILD_DIR" -j "$JOBS"
+  local targets=()
+  for target in "$@"; do targets+=(--target "$target"); done
+  cmake --build "$BUILD_DIR" -j "$JOBS" "${targets[@]}"
 }
