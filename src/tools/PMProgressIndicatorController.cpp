@@ -1,12 +1,13 @@
 #include "tools/PMProgressIndicatorController.h"
 
 #include "tools/PMProgressIndicator.h"
+#include "widgets/TKImage.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QPainter>
-#include <array>
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 
@@ -35,9 +36,10 @@ QImage applicationIconImage()
     return image;
 }
 
+// The bar pictures are SVGs of the resources, drawn at their own size in icon pixels.
 QImage barImage(const char *name)
 {
-    return QImage(QStringLiteral(":/images/%1.png").arg(QLatin1String(name)));
+    return TKImage::named(QLatin1String(name)).pixmap(1.0).toImage();
 }
 
 } // namespace
@@ -123,27 +125,8 @@ void PMProgressIndicatorController::drawDeterminateRow(QPainter &painter,
     const float filled = span > 0.0
         ? static_cast<float>(indicator.doubleValue() * kIconSize / span)
         : 0.0f;
-    if (!m_blueProgress.isNull() && !m_greyProgress.isNull()) {
-        painter.drawImage(QPointF(filled - kIconSize, top), m_blueProgress);
-        painter.drawImage(QPointF(filled, top), m_greyProgress);
-        return;
-    }
-    // Without the bar pictures: a rounded track with a blue fill.
-    static constexpr std::array<QRgb, 2> kTrackColours{qRgb(0xd8, 0xdc, 0xe0), qRgb(0x9a, 0xa0, 0xa6)};
-    static constexpr std::array<QRgb, 2> kFillColours{qRgb(0x8c, 0xc4, 0xf4), qRgb(0x2f, 0x80, 0xd8)};
-    const QRectF track(2, top + 3, kIconSize - 4, kRowHeight - 6);
-    painter.setOpacity(0.78);
-    painter.setPen(QColor(kTrackColours[1]));
-    painter.setBrush(QColor(kTrackColours[0]));
-    painter.drawRoundedRect(track, 4, 4);
-    const double width = std::clamp(static_cast<double>(filled), 0.0, track.width());
-    QLinearGradient gradient(track.topLeft(), track.bottomLeft());
-    gradient.setColorAt(0, QColor(kFillColours[0]));
-    gradient.setColorAt(1, QColor(kFillColours[1]));
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(gradient);
-    painter.drawRoundedRect(QRectF(track.left(), track.top(), width, track.height()), 4, 4);
-    painter.setOpacity(1.0);
+    painter.drawImage(QPointF(filled - kIconSize, top), m_blueProgress);
+    painter.drawImage(QPointF(filled, top), m_greyProgress);
 }
 
 void PMProgressIndicatorController::drawIndeterminateRow(QPainter &painter, int top)
@@ -154,23 +137,7 @@ void PMProgressIndicatorController::drawIndeterminateRow(QPainter &painter, int 
     while (m_barberOffset < 0.0)
         m_barberOffset += kBarberStride;
     m_lastBarberStep = now;
-    if (!m_barberProgress.isNull()) {
-        painter.drawImage(QPointF(-m_barberOffset, top), m_barberProgress);
-        return;
-    }
-    // Without the picture: diagonal blue and white stripes.
-    painter.save();
-    const QRectF track(2, top + 3, kIconSize - 4, kRowHeight - 6);
-    painter.setClipRect(track);
-    painter.fillRect(track, QColor(0x8c, 0xc4, 0xf4));
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(255, 255, 255, 200));
-    for (double x = -m_barberOffset - kBarberStride; x < kIconSize + kBarberStride; x += kBarberStride) {
-        const QPointF stripe[] = {{x, track.bottom()}, {x + 10, track.top()},
-                                  {x + 26, track.top()}, {x + 16, track.bottom()}};
-        painter.drawPolygon(stripe, 4);
-    }
-    painter.restore();
+    painter.drawImage(QPointF(-m_barberOffset, top), m_barberProgress);
 }
 
 void PMProgressIndicatorController::publishIcon(const QImage &icon)

@@ -1,6 +1,8 @@
 #include "tools/PMProgressIndicator.h"
 #include "tools/PMProgressIndicatorController.h"
 
+#include <cstdlib>
+
 #include <QLabel>
 #include <gtest/gtest.h>
 
@@ -138,7 +140,13 @@ TEST(PMProgressIndicatorControllerIcon, OneRowPerIndicator)
     // Row 0 at the bottom is half filled; row 1 above it is a barber pole.
     const int row0 = icon.height() - PMProgressIndicatorController::kRowHeight / 2;
     const int row1 = row0 - PMProgressIndicatorController::kRowHeight;
-    EXPECT_NE(icon.pixel(20, row0), icon.pixel(100, row0));
+    // The bar pictures of the resources are drawn: blue left of the fill mark, grey right of it.
+    const QColor filled = icon.pixelColor(20, row0);
+    const QColor empty = icon.pixelColor(100, row0);
+    EXPECT_GT(filled.blue(), filled.red() + 60);
+    EXPECT_LT(std::abs(empty.blue() - empty.red()), 40);
+    EXPECT_EQ(filled.alpha(), 255);
+    EXPECT_EQ(empty.alpha(), 255);
     EXPECT_NE(qAlpha(icon.pixel(64, row1)), 0);
     EXPECT_EQ(qAlpha(icon.pixel(64, row1 - PMProgressIndicatorController::kRowHeight)), 0);
 
