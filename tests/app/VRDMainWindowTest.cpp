@@ -7,14 +7,23 @@
 #include "app/VRDWindowLayout.h"
 #include "settings/VRDSettingController.h"
 #include "tools/VRDTimeSetupController.h"
+#include "widgets/TKInterfaceHelpers.h"
 #include "ui_VRDMainWindow.h"
 
 #include <QFile>
+#include <QHash>
+#include <QCheckBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <QMessageBox>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
+#include <cmath>
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace {
 
@@ -33,6 +42,59 @@ struct MainWindowFixture : ::testing::Test {
     VRDAppDelegate app{VRDAppDelegate::Options{false}};
     Ui::VRDMainWindow &ui = app.ui();
 };
+
+// WCAG contrast ratio of two colours.
+double contrast(const QColor &a, const QColor &b)
+{
+    const auto luminance = [](const QColor &c) {
+        const auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+    };
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The widget's text against its background as drawn by its window: the most common pixel is the
+// background, the pixel farthest from it in contrast is the text's colour.
+double drawnTextContrast(QWidget *text)
+{
+    QWidget *window = text->window();
+    const QImage picture = window->grab(QRect(text->mapTo(window, QPoint(0, 0)), text->size())).toImage();
+    QHash<QRgb, int> counts;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            ++counts[picture.pixel(x, y)];
+    QRgb background = 0;
+    int most = 0;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        if (it.value() > most)
+            std::tie(background, most) = std::pair{it.key(), it.value()};
+    double best = 1.0;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        best = std::max(best, contrast(QColor(background), QColor(it.key())));
+    return best;
+}
+
+// Every text drawn straight onto the dialog's background: labels, check boxes, radio buttons.
+void expectEveryTextReadable(QWidget *dialog)
+{
+    QList<QWidget *> texts;
+    for (QLabel *label : dialog->findChildren<QLabel *>())
+        if (!label->text().trimmed().isEmpty() && label->pixmap().isNull())
+            texts.append(label);
+    for (QAbstractButton *button : dialog->findChildren<QAbstractButton *>())
+        if ((qobject_cast<QCheckBox *>(button) || qobject_cast<QRadioButton *>(button)) && !button->text().isEmpty())
+            texts.append(button);
+    int checked = 0;
+    for (QWidget *text : texts) {
+        if (!text->isVisible())
+            continue;
+        EXPECT_GE(drawnTextContrast(text), 4.5) << text->objectName().toStdString();
+        ++checked;
+    }
+    EXPECT_GT(checked, 0);
+}
 
 } // namespace
 
@@ -214,4 +276,29 @@ TEST_F(MainWindowFixture, SettingsAndClockButtonsOpenOneDialogAtATime)
     const auto clocks = app.window().findChildren<VRDTimeSetupController *>();
     ASSERT_EQ(clocks.size(), 1);
     clocks.front()->close();
+}
+
+TEST_F(MainWindowFixture, AlertsAndDialogsOverTheDarkWindowAreReadable)
+{
+    TKShowAlert(&app.window(), "The recording could not be played.", "The file may be damaged.");
+    auto alerts = app.window().findChildren<QMessageBox *>();
+    ASSERT_EQ(alerts.size(), 1);
+    QTest::qWait(50);
+    expectEveryTextReadable(alerts.front());
+    alerts.front()->close();
+
+    app.showSettingPanel();
+    QTest::qWait(50);
+    expectEveryTextReadable(app.window().findChildren<VRDSettingController *>().front());
+    app.showTimeSetupPanel();
+    QTest::qWait(50);
+    expectEveryTextReadable(app.window().findChildren<VRDTimeSetupController *>().front());
+
+    // The window's own coloured fields keep their colours.
+    const QImage x = ui.gsensorXField->grab().toImage();
+    bool red = false;
+    for (int px = 0; px < x.width() && !red; ++px)
+        for (int py = 0; py < x.height() && !red; ++py)
+            red = QColor(x.pixel(px, py)).red() > 200 && QColor(x.pixel(px, py)).green() < 150;
+    EXPECT_TRUE(red);
 }
