@@ -1,8 +1,8 @@
 #include "RecordingBuilder.h"
 
 #include "blackbox/VRDBlackBoxData.h"
-#include "blackbox/VRDMemoryByteSource.h"
 #include "demo/Mp4BoxBuilder.h"
+#include "io/VRDMemoryByteSource.h"
 
 #include <gtest/gtest.h>
 
