@@ -32,9 +32,8 @@ inline void write64(std::uint8_t *bytes, std::uint64_t value)
 
 inline void append32(std::vector<std::uint8_t> &out, std::uint32_t value)
 {
-    std::uint8_t bytes[4];
-    write32(bytes, value);
-    out.insert(out.end(), bytes, bytes + 4);
+    for (int shift = 24; shift >= 0; shift -= 8)
+        out.push_back(static_cast<std::uint8_t>(value >> shift));
 }
 
 } // namespace TKBigEndian

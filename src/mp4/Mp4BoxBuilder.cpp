@@ -1,4 +1,6 @@
-#include "demo/Mp4BoxBuilder.h"
+#include "mp4/Mp4BoxBuilder.h"
+
+#include "io/TKBigEndian.h"
 
 #include <stdexcept>
 
@@ -32,10 +34,7 @@ Mp4BoxBuilder::Bytes Mp4BoxBuilder::container(std::string_view type, const std::
 
 void Mp4BoxBuilder::appendBigEndian32(Bytes &out, std::uint32_t value)
 {
-    out.push_back(static_cast<std::uint8_t>(value >> 24));
-    out.push_back(static_cast<std::uint8_t>(value >> 16));
-    out.push_back(static_cast<std::uint8_t>(value >> 8));
-    out.push_back(static_cast<std::uint8_t>(value));
+    TKBigEndian::append32(out, value);
 }
 
 void Mp4BoxBuilder::appendBytes(Bytes &out, const Bytes &more)

@@ -6,8 +6,8 @@
 #include <vector>
 
 // Builds MP4 boxes in memory: a 32-bit big-endian size, a four-character
-// type, then the payload. Used by the demo-card writer, the tests, the
-// benchmarks and the fuzz seeds to lay out recordings box by box.
+// type, then the payload. Throws std::invalid_argument on a type that is not
+// four characters and std::length_error on a box beyond 32-bit sizes.
 class Mp4BoxBuilder {
 public:
     using Bytes = std::vector<std::uint8_t>;
