@@ -117,7 +117,7 @@ TKResult<std::vector<std::uint8_t>> Mp4BoxReader::payloadBytes(const Mp4Box &box
     if (at > box.payloadSize() || count > box.payloadSize() - at)
         return boxError(box, "is too short for " + std::to_string(count) + " bytes at " + std::to_string(at));
     std::vector<std::uint8_t> bytes(static_cast<std::size_t>(count));
-    if (m_source.readAt(box.payloadOffset() + at, bytes.data(), bytes.size()) != bytes.size())
+    if (!bytes.empty() && m_source.readAt(box.payloadOffset() + at, bytes.data(), bytes.size()) != bytes.size())
         return boxError(box, "cannot be read");
     return bytes;
 }

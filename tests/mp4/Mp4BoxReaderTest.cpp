@@ -93,6 +93,9 @@ TEST(Mp4BoxReader, SizeZeroReachesToTheEndOfItsParent)
     Recording recording(file);
 
     const Mp4Box movie = recording.reader.childAt(recording.reader.file(), 1).value();
+    const TKResult<std::vector<std::uint8_t>> empty = recording.reader.payload(recording.reader.childAt(movie, 0).value(), 0);
+    ASSERT_TRUE(empty) << empty.error();
+    EXPECT_TRUE(empty->empty());
     const Mp4Box free = recording.reader.childAt(movie, 1).value();
     EXPECT_EQ(free.end(), movie.end()) << "to the end of moov, not of the file";
     EXPECT_EQ(free.payloadSize(), 3u);
