@@ -2,8 +2,8 @@
 // records, and drawing one screen of the table anywhere in it. Cells are
 // formatted only for the rows the view draws.
 #include "devicedata/VRDDriveInfoLog.h"
-#include "devicedata/VRDDriveInfoTableModel.h"
-#include "devicedata/VRDSettingForFlashDataViewController.h"
+#include "settings/VRDDriveInfoTableModel.h"
+#include "settings/VRDSettingForFlashDataViewController.h"
 #include "ui_VRDSettingForFlashDataViewController.h"
 
 #include <QApplication>

@@ -1,13 +1,13 @@
 // Start time and drift of the two channels on the demo card, read from the
 // frame-number strips the two views show. Not a Google Benchmark: it needs a
 // display and real time. Run: xvfb-run -a -s "-screen 0 1280x800x24" playback_sync_bench
-#include "app/VRDAppDelegate.h"
-#include "app/VRDDualPlaybackController.h"
-#include "app/VRDEngineSync.h"
-#include "app/VRDMediaEngine.h"
-#include "app/VRDVideoView.h"
 #include "demo/FrameNumberStrip.h"
+#include "player/VRDMediaEngine.h"
+#include "player/VRDVideoView.h"
 #include "ui_VRDMainWindow.h"
+#include "viewer/VRDAppDelegate.h"
+#include "viewer/VRDDualPlaybackController.h"
+#include "viewer/VRDEngineSync.h"
 #include "widgets/TKLocalization.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 #include "demo/CameraMp4Writer.h"
 
 #include "demo/BlackBoxRecordWriter.h"
-#include "demo/Mp4BoxBuilder.h"
+#include "mp4/Mp4BoxBuilder.h"
 
 #include <fstream>
 #include <stdexcept>

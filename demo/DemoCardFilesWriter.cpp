@@ -1,11 +1,11 @@
 #include "demo/DemoCardFilesWriter.h"
 
+#include "config/TKClockFile.h"
+#include "config/VRDCarNumber.h"
+#include "config/VRDFileData.h"
 #include "demo/DemoRoute.h"
 #include "devicedata/VRDDriveInfoLog.h"
-#include "settings/TKSafeFileWriter.h"
-#include "settings/VRDCarNumber.h"
-#include "settings/VRDFileData.h"
-#include "tools/TKClockFile.h"
+#include "io/TKSafeFileWriter.h"
 
 #include <cmath>
 #include <cstring>

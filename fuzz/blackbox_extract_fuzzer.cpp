@@ -1,8 +1,8 @@
 // Any bytes as a recording: the extraction and the telemetry text must
 // neither crash, hang nor allocate beyond what the input can describe.
 #include "blackbox/VRDBlackBoxData.h"
-#include "blackbox/VRDMemoryByteSource.h"
 #include "blackbox/VRDTelemetryFormatter.h"
+#include "io/VRDMemoryByteSource.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,6 +1,6 @@
 // What a format or mount command printed, classified into error number and
 // message: any output must give a bounded, one-line message and never crash.
-#include "tools/TKCommandExitClassifier.h"
+#include "disk/TKCommandExitClassifier.h"
 
 #include <cstdint>
 #include <cstdlib>

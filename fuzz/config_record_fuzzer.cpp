@@ -1,8 +1,8 @@
 // Feeds arbitrary bytes to the config.bin reader and to everything that
 // reads the record generically afterwards.
-#include "settings/VRDFileData.h"
-#include "settings/VRDFileDataFields.h"
-#include "settings/VRDSettingRules.h"
+#include "config/VRDFileData.h"
+#include "config/VRDFileDataFields.h"
+#include "config/VRDSettingRules.h"
 
 #include <cstddef>
 #include <cstdint>

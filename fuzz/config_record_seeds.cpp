@@ -1,7 +1,7 @@
 // Writes seed files for config_record_fuzzer: a default record, a changed
 // one, a short one and one of another model.
 #include "SeedCorpus.h"
-#include "settings/VRDFileData.h"
+#include "config/VRDFileData.h"
 
 #include <string_view>
 

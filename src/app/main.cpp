@@ -1,7 +1,8 @@
 // tovik-viewer: plays the recordings of a dashcam card. An optional argument
 // names a folder to open at start; --settings FILE edits a config.bin alone.
-#include "app/VRDAppDelegate.h"
+// The one place that wires the viewer and the settings window together.
 #include "settings/VRDSettingController.h"
+#include "viewer/VRDAppDelegate.h"
 #include "widgets/TKImage.h"
 #include "widgets/TKLocalization.h"
 
@@ -48,7 +49,9 @@ int main(int argc, char **argv)
         return 2;
     }
 
-    VRDAppDelegate appDelegate(VRDAppDelegate::Options{});
+    VRDAppDelegate::Options options;
+    options.makeSettingsWindow = [](QWidget *parent) { return new VRDSettingController(parent); };
+    VRDAppDelegate appDelegate(std::move(options));
     appDelegate.applicationDidFinishLaunching();
     appDelegate.window().show();
 

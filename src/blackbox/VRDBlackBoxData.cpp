@@ -1,10 +1,11 @@
 #include "blackbox/VRDBlackBoxData.h"
 
 #include "blackbox/VRDChunkTableLocator.h"
-#include "blackbox/VRDFileByteSource.h"
+#include "io/TKBigEndian.h"
+#include "io/TKLittleEndian.h"
+#include "io/VRDFileByteSource.h"
 
 #include <algorithm>
-#include <bit>
 #include <chrono>
 #include <cmath>
 #include <cstring>
@@ -24,30 +25,6 @@ constexpr std::uint64_t kReserveCap = 1 << 16;
 constexpr std::string_view kStartLine = "#############################   START";
 constexpr std::string_view kFinishLine = "#############################  FINISH";
 
-std::uint32_t littleEndian32(const std::uint8_t *bytes)
-{
-    return std::uint32_t{bytes[0]} | (std::uint32_t{bytes[1]} << 8) | (std::uint32_t{bytes[2]} << 16)
-        | (std::uint32_t{bytes[3]} << 24);
-}
-
-std::uint32_t bigEndian32(const std::uint8_t *bytes)
-{
-    return (std::uint32_t{bytes[0]} << 24) | (std::uint32_t{bytes[1]} << 16) | (std::uint32_t{bytes[2]} << 8)
-        | std::uint32_t{bytes[3]};
-}
-
-double littleEndianDouble(const std::uint8_t *bytes)
-{
-    std::uint64_t bits = 0;
-    for (int i = 7; i >= 0; --i)
-        bits = (bits << 8) | bytes[i];
-    return std::bit_cast<double>(bits);
-}
-
-std::int32_t littleEndianSigned32(const std::uint8_t *bytes)
-{
-    return static_cast<std::int32_t>(littleEndian32(bytes));
-}
 
 // Truncates toward zero and keeps the low 32 bits, as the device's integer
 // conversion does; values no integer can hold (NaN, beyond 64 bits) give 0.
@@ -133,7 +110,7 @@ bool VRDBlackBoxData::extract(VRDByteSource &source)
         entries.resize(std::size_t{wanted} * 4);
         const std::size_t got = source.readAt(table->firstEntryOffset + std::uint64_t{first} * 4, entries.data(), entries.size());
         for (std::size_t entry = 0; entry < got / 4; ++entry)
-            readChunk(source, bigEndian32(entries.data() + entry * 4));
+            readChunk(source, TKBigEndian::read32(entries.data() + entry * 4));
     }
     log(kFinishLine);
     return true;
@@ -156,7 +133,7 @@ void VRDBlackBoxData::readChunk(VRDByteSource &source, std::uint32_t chunkOffset
         return;
     const std::uint8_t *record = chunk + kPrefixSize;
 
-    m_Times.push_back(littleEndian32(record));
+    m_Times.push_back(le_u32::read(record));
     m_vGSensorData.push_back(VRDAviGSensorData::aviGSensorDataWithData(record + 8));
     ParseGSensor(record + 8, kGSensorBlockSize);
 
@@ -166,12 +143,12 @@ void VRDBlackBoxData::readChunk(VRDByteSource &source, std::uint32_t chunkOffset
     m_vGpsData.push_back(VRDAviGpsData::aviGpsDataWithData(scratch));
 
     VRDGpsData fix;
-    fix.Latitude = littleEndianDouble(record + 160);
-    fix.Longitude = littleEndianDouble(record + 168);
-    fix.flags = littleEndianSigned32(record + 176);
-    fix.SpeedOverGround = static_cast<double>(littleEndianSigned32(record + 180));
-    fix.HDOP = littleEndianDouble(record + 192);
-    fix.SatelliteUsedCount = truncatedCount(littleEndianDouble(record + 200));
+    fix.Latitude = le_f64::read(record + 160);
+    fix.Longitude = le_f64::read(record + 168);
+    fix.flags = static_cast<std::int32_t>(le_u32::read(record + 176));
+    fix.SpeedOverGround = static_cast<double>(static_cast<std::int32_t>(le_u32::read(record + 180)));
+    fix.HDOP = le_f64::read(record + 192);
+    fix.SatelliteUsedCount = truncatedCount(le_f64::read(record + 200));
     m_NMEAs.push_back(fix);
     m_RecordFixIndexes.push_back(m_NMEAs.size() - 1);
 }
@@ -249,8 +226,8 @@ bool VRDBlackBoxData::ParseTime(const void *record, std::uint32_t size)
     if (record == nullptr || size < 16)
         return false;
     const auto *bytes = static_cast<const std::uint8_t *>(record);
-    const std::uint32_t time = littleEndian32(bytes);
-    const std::uint32_t type = bigEndian32(bytes + 12);
+    const std::uint32_t time = le_u32::read(bytes);
+    const std::uint32_t type = TKBigEndian::read32(bytes + 12);
     if (type != 0 && type != m_LastTimeEventType) {
         VRDTimeEvent event;
         event.e = type == 1 ? 0 : 1;

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "blackbox/VRDBlackBoxSnapshot.h"
-#include "blackbox/VRDByteSource.h"
-#include "blackbox/VRDLogSink.h"
 #include "blackbox/VRDNMEASentenceParser.h"
+#include "io/VRDByteSource.h"
+#include "io/VRDLogSink.h"
 
 #include <cstdint>
 #include <memory>

@@ -2,7 +2,7 @@
 
 #include "cli/CliArguments.h"
 #include "cli/CliOutput.h"
-#include "tools/TKClockFile.h"
+#include "config/TKClockFile.h"
 
 #include <QCommandLineParser>
 #include <QDir>

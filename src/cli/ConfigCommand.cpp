@@ -2,9 +2,9 @@
 
 #include "cli/CliArguments.h"
 #include "cli/CliOutput.h"
-#include "settings/VRDFileData.h"
-#include "settings/VRDFileDataFields.h"
-#include "settings/VRDSettingRules.h"
+#include "config/VRDFileData.h"
+#include "config/VRDFileDataFields.h"
+#include "config/VRDSettingRules.h"
 
 #include <QCommandLineParser>
 #include <QFile>

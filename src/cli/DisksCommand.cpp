@@ -1,10 +1,10 @@
 #include "cli/DisksCommand.h"
 
 #include "cli/CliOutput.h"
-#include "tools/TKFormatPlan.h"
-#include "tools/TKSizeString.h"
-#include "tools/TKUDisks2Service.h"
-#include "tools/TKUSBDiskDiscovery.h"
+#include "disk/TKFormatPlan.h"
+#include "disk/TKSizeString.h"
+#include "disk/TKUDisks2Service.h"
+#include "disk/TKUSBDiskDiscovery.h"
 
 #include <QCommandLineParser>
 #include <QJsonArray>

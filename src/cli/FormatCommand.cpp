@@ -2,11 +2,11 @@
 
 #include "cli/CliArguments.h"
 #include "cli/CliOutput.h"
-#include "tools/TKFormatJob.h"
-#include "tools/TKFormatPlan.h"
-#include "tools/TKProcessCommandRunner.h"
-#include "tools/TKUDisks2Service.h"
-#include "tools/TKUSBDiskDiscovery.h"
+#include "disk/TKFormatJob.h"
+#include "disk/TKFormatPlan.h"
+#include "disk/TKProcessCommandRunner.h"
+#include "disk/TKUDisks2Service.h"
+#include "disk/TKUSBDiskDiscovery.h"
 
 #include <QCommandLineParser>
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "devicedata/VRDDriveInfoCsvWriter.h"
 
 #include "devicedata/VRDDriveInfoColumns.h"
-#include "settings/TKSafeFileWriter.h"
+#include "io/TKSafeFileWriter.h"
 
 namespace {
 

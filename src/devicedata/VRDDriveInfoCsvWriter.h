@@ -1,7 +1,7 @@
 #pragma once
 
 #include "devicedata/VRDDriveInfoLog.h"
-#include "settings/TKFileError.h"
+#include "io/TKFileError.h"
 
 #include <optional>
 #include <string>

@@ -2,7 +2,8 @@
 
 #include "blackbox/TKDegreesFromNmea.h"
 #include "devicedata/VRDDriveInfoColumns.h"
-#include "settings/TKReadFully.h"
+#include "io/TKLittleEndian.h"
+#include "io/TKReadFully.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -17,8 +18,7 @@ namespace {
 
 std::uint32_t headerCount(std::span<const std::uint8_t> header)
 {
-    return static_cast<std::uint32_t>(header[0]) | (static_cast<std::uint32_t>(header[1]) << 8) |
-        (static_cast<std::uint32_t>(header[2]) << 16) | (static_cast<std::uint32_t>(header[3]) << 24);
+    return le_u32::read(header.data());
 }
 
 TKFileError fileError(const std::string &path, const std::string &reason)

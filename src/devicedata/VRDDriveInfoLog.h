@@ -1,7 +1,7 @@
 #pragma once
 
 #include "devicedata/VRDDriveInfoRecord.h"
-#include "settings/TKFileError.h"
+#include "io/TKFileError.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,5 +1,7 @@
 #include "devicedata/VRDDriveInfoRecord.h"
 
+#include "io/TKLittleEndian.h"
+
 namespace {
 
 class Reader {
@@ -11,14 +13,15 @@ public:
     std::uint8_t u8() { return m_bytes[m_at++]; }
     std::uint16_t u16()
     {
-        const auto value = static_cast<std::uint16_t>(m_bytes[m_at] | (m_bytes[m_at + 1] << 8));
+        const std::uint16_t value = le_u16::read(&m_bytes[m_at]);
         m_at += 2;
         return value;
     }
     std::uint32_t u32()
     {
-        const std::uint32_t low = u16();
-        return low | (static_cast<std::uint32_t>(u16()) << 16);
+        const std::uint32_t value = le_u32::read(&m_bytes[m_at]);
+        m_at += 4;
+        return value;
     }
     std::int16_t i16() { return static_cast<std::int16_t>(u16()); }
     std::int8_t i8() { return static_cast<std::int8_t>(u8()); }
@@ -37,13 +40,13 @@ public:
     void u8(std::uint8_t value) { m_bytes[m_at++] = value; }
     void u16(std::uint16_t value)
     {
-        u8(static_cast<std::uint8_t>(value));
-        u8(static_cast<std::uint8_t>(value >> 8));
+        le_u16::write(&m_bytes[m_at], value);
+        m_at += 2;
     }
     void u32(std::uint32_t value)
     {
-        u16(static_cast<std::uint16_t>(value));
-        u16(static_cast<std::uint16_t>(value >> 16));
+        le_u32::write(&m_bytes[m_at], value);
+        m_at += 4;
     }
 
 private:

@@ -1,6 +1,6 @@
 #include "settings/VRDCarNumberTextField.h"
 
-#include "settings/VRDCarNumber.h"
+#include "config/VRDCarNumber.h"
 
 #include <QKeyEvent>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/TKLittleEndian.h"
+#include "io/TKLittleEndian.h"
 #include "widgets/TKSegmentedControl.h"
 
 // Moving a record field into a choice control and back. A value outside

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "settings/FILEDATA.h"
-#include "tools/TKUSBDiskEntity.h"
+#include "config/FILEDATA.h"
+#include "disk/TKUSBDiskEntity.h"
 
 #include <QDialog>
 #include <QFutureWatcher>

@@ -1,8 +1,8 @@
 #include "settings/VRDSettingForAdasViewController.h"
 
-#include "settings/FILEDATA.h"
-#include "settings/VRDFileData.h"
-#include "settings/VRDSettingRules.h"
+#include "config/FILEDATA.h"
+#include "config/VRDFileData.h"
+#include "config/VRDSettingRules.h"
 #include "ui_VRDSettingForAdasViewController.h"
 #include "widgets/TKInterfaceHelpers.h"
 #include "widgets/TKLocalization.h"

@@ -2,10 +2,10 @@
 
 #include "ui_VRDSettingForBasicViewController.h"
 
-#include "settings/FILEDATA.h"
+#include "config/FILEDATA.h"
+#include "config/VRDSettingRules.h"
+#include "config/VRDValidator.h"
 #include "settings/VRDSegmentValue.h"
-#include "settings/VRDSettingRules.h"
-#include "settings/VRDValidator.h"
 #include "widgets/TKInterfaceHelpers.h"
 #include "widgets/TKLocalization.h"
 

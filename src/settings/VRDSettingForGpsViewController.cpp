@@ -1,7 +1,7 @@
 #include "settings/VRDSettingForGpsViewController.h"
 
-#include "settings/FILEDATA.h"
-#include "settings/VRDFileData.h"
+#include "config/FILEDATA.h"
+#include "config/VRDFileData.h"
 #include "settings/VRDSegmentValue.h"
 #include "ui_VRDSettingForGpsViewController.h"
 #include "widgets/TKInterfaceHelpers.h"

@@ -2,7 +2,7 @@
 
 #include "ui_VRDSettingForMotionViewController.h"
 
-#include "settings/FILEDATA.h"
+#include "config/FILEDATA.h"
 #include "settings/VRDSegmentValue.h"
 #include "widgets/TKInterfaceHelpers.h"
 #include "widgets/TKLocalization.h"

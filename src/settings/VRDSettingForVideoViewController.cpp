@@ -1,6 +1,6 @@
 #include "settings/VRDSettingForVideoViewController.h"
 
-#include "settings/FILEDATA.h"
+#include "config/FILEDATA.h"
 #include "settings/VRDSegmentValue.h"
 #include "settings/VRDSettingController.h"
 #include "ui_VRDSettingForVideoViewController.h"

@@ -1,6 +1,6 @@
 #include "settings/VRDSettingTabFactory.h"
 
-#include "devicedata/VRDSettingForFlashDataViewController.h"
+#include "settings/VRDSettingForFlashDataViewController.h"
 #include "settings/VRDSettingForAdasViewController.h"
 #include "settings/VRDSettingForAuxViewController.h"
 #include "settings/VRDSettingForAudioViewController.h"

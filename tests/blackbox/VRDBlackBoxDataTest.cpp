@@ -1,8 +1,10 @@
 #include "RecordingBuilder.h"
 
 #include "blackbox/VRDBlackBoxData.h"
-#include "blackbox/VRDMemoryByteSource.h"
-#include "demo/Mp4BoxBuilder.h"
+#include "io/TKBigEndian.h"
+#include "io/VRDMemoryByteSource.h"
+#include "mp4/Mp4BoxBuilder.h"
+#include "mp4/Mp4BoxReader.h"
 
 #include <gtest/gtest.h>
 
@@ -184,6 +186,26 @@ TEST(VRDBlackBoxData, AWrappingBoxSizeFailsInsteadOfReadingElsewhere)
 
     VRDBlackBoxData data;
     EXPECT_FALSE(extract(data, file));
+    expectEmpty(data);
+}
+
+TEST(VRDBlackBoxData, AChildLargerThanItsParentFails)
+{
+    // Room after moov, so the grown box still lies inside the file.
+    Bytes file = RecordingBuilder::recording(RecordingBuilder::samples(2)).bytes;
+    Mp4BoxBuilder::appendBytes(file, Mp4BoxBuilder::box("free", Bytes(64)));
+    VRDBlackBoxData data;
+    ASSERT_TRUE(extract(data, file));
+
+    VRDMemoryByteSource source(file);
+    Mp4BoxReader reader(source);
+    Mp4Box minf = reader.childAt(reader.file(), 2).value();
+    for (const std::size_t index : {4, 2, 2})
+        minf = reader.childAt(minf, index).value();
+    const Mp4Box stbl = reader.child(minf, "stbl").value();
+    Bytes grown = file;
+    TKBigEndian::write32(grown.data() + stbl.offset, static_cast<std::uint32_t>(minf.end() - stbl.offset + 8));
+    EXPECT_FALSE(extract(data, grown)) << "stbl reaches 8 bytes past minf";
     expectEmpty(data);
 }
 

@@ -1,8 +1,8 @@
 #include "RecordingBuilder.h"
 
 #include "blackbox/VRDBlackBoxData.h"
-#include "blackbox/VRDMemoryByteSource.h"
 #include "blackbox/VRDTelemetryFormatter.h"
+#include "io/VRDMemoryByteSource.h"
 
 #include <gtest/gtest.h>
 

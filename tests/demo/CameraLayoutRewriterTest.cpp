@@ -1,7 +1,10 @@
 #include "demo/CameraLayoutRewriter.h"
 #include "demo/CameraMp4Writer.h"
-#include "demo/Mp4BoxBuilder.h"
-#include "demo/Mp4BoxReader.h"
+#include "io/TKBigEndian.h"
+#include "io/VRDMemoryByteSource.h"
+#include "mp4/Mp4BoxBuilder.h"
+#include "mp4/Mp4BoxChildren.h"
+#include "mp4/Mp4BoxReader.h"
 
 #include <gtest/gtest.h>
 
@@ -48,7 +51,7 @@ Bytes ffmpegLikeFile(std::uint32_t timescale = 1000, const Bytes &audioTable = {
     const std::size_t payload = file.size() + 8;
     B::appendBytes(file, B::box("mdat", text("VIDEO-1|AUDIO-1|VIDEO-2|")));
     Bytes mvhd = CameraMp4Writer::movieHeader(2000, 3);
-    Mp4BoxReader::putBigEndian32(mvhd, 20, timescale);
+    TKBigEndian::write32(mvhd.data() + 20, timescale);
     B::appendBytes(file, B::container("moov", {mvhd, mediaTrack(offsetTable({payload, payload + 16}, false)),
                                                mediaTrack(audioTable.empty() ? offsetTable({payload + 8}, true) : audioTable),
                                                B::box("udta", text("tag"))}));
@@ -61,12 +64,41 @@ std::string textAt(const Bytes &file, std::uint64_t offset, std::size_t length)
                        file.begin() + static_cast<std::ptrdiff_t>(offset + length));
 }
 
-Mp4BoxReader::Box descend(const Bytes &file, Mp4BoxReader::Box box, std::initializer_list<const char *> path)
+std::uint32_t bigEndian32(const Bytes &file, std::uint64_t offset)
 {
-    for (const char *type : path)
-        box = Mp4BoxReader::find(Mp4BoxReader::children(file, box), type);
-    return box;
+    return TKBigEndian::read32(file.data() + offset);
 }
+
+// The boxes of a rewritten file, read back with the checked reader.
+struct BoxTree {
+    explicit BoxTree(const Bytes &file) : source(file), reader(source) {}
+
+    std::vector<Mp4Box> children(const Mp4Box &parent)
+    {
+        std::vector<Mp4Box> boxes;
+        Mp4BoxChildren walk(reader, parent);
+        for (Mp4Box box; walk.next(box);)
+            boxes.push_back(box);
+        EXPECT_FALSE(walk.failed()) << walk.error();
+        return boxes;
+    }
+
+    Mp4Box descend(Mp4Box box, std::initializer_list<const char *> path)
+    {
+        for (const char *type : path) {
+            const TKResult<Mp4Box> child = reader.child(box, type);
+            if (!child) {
+                ADD_FAILURE() << child.error();
+                return box;
+            }
+            box = *child;
+        }
+        return box;
+    }
+
+    VRDMemoryByteSource source;
+    Mp4BoxReader reader;
+};
 
 } // namespace
 
@@ -75,30 +107,31 @@ TEST(CameraLayoutRewriter, KeepsMediaReachableAndPutsDataTrackFifth)
     const std::vector<Bytes> chunks{Bytes(210, 0xA1), Bytes(210, 0xB2)};
     const Bytes out = CameraLayoutRewriter::rewrite(ffmpegLikeFile(), chunks, 2000);
 
-    const auto top = Mp4BoxReader::boxes(out, 0, out.size());
+    BoxTree tree(out);
+    const auto top = tree.children(tree.reader.file());
     ASSERT_EQ(top.size(), 3u);
     EXPECT_EQ(textAt(out, top[0].offset + 4, 8), "ftypavc1");
-    EXPECT_EQ(top[2].type, "moov");
-    const auto moov = Mp4BoxReader::children(out, top[2]);
+    EXPECT_EQ(top[2].typeText(), "moov");
+    const auto moov = tree.children(top[2]);
     std::vector<std::string> types;
     for (const auto &box : moov)
-        types.push_back(box.type);
+        types.push_back(box.typeText());
     EXPECT_EQ(types, (std::vector<std::string>{"mvhd", "trak", "trak", "free", "trak"}));
     // The data track takes ffmpeg's next free track number.
-    EXPECT_EQ(Mp4BoxReader::bigEndian32(out, moov[0].end() - 4), 4u);
-    EXPECT_EQ(Mp4BoxReader::bigEndian32(out, descend(out, moov[4], {"tkhd"}).payloadOffset() + 12), 3u);
+    EXPECT_EQ(bigEndian32(out, moov[0].end() - 4), 4u);
+    EXPECT_EQ(bigEndian32(out, tree.descend(moov[4], {"tkhd"}).payloadOffset() + 12), 3u);
 
     // Both kinds of offset table now point at the same media bytes as before.
-    const auto video = descend(out, moov[1], {"mdia", "minf", "stbl", "stco"});
-    EXPECT_EQ(textAt(out, Mp4BoxReader::bigEndian32(out, video.payloadOffset() + 8), 8), "VIDEO-1|");
-    EXPECT_EQ(textAt(out, Mp4BoxReader::bigEndian32(out, video.payloadOffset() + 12), 8), "VIDEO-2|");
-    const auto audio = descend(out, moov[2], {"mdia", "minf", "stbl", "co64"});
-    EXPECT_EQ(textAt(out, Mp4BoxReader::bigEndian64(out, audio.payloadOffset() + 8), 8), "AUDIO-1|");
+    const auto video = tree.descend(moov[1], {"mdia", "minf", "stbl", "stco"});
+    EXPECT_EQ(textAt(out, bigEndian32(out, video.payloadOffset() + 8), 8), "VIDEO-1|");
+    EXPECT_EQ(textAt(out, bigEndian32(out, video.payloadOffset() + 12), 8), "VIDEO-2|");
+    const auto audio = tree.descend(moov[2], {"mdia", "minf", "stbl", "co64"});
+    EXPECT_EQ(textAt(out, TKBigEndian::read64(out.data() + audio.payloadOffset() + 8), 8), "AUDIO-1|");
 
-    const auto data = descend(out, moov[4], {"mdia", "minf", "stbl", "stco"});
-    ASSERT_EQ(Mp4BoxReader::bigEndian32(out, data.payloadOffset() + 4), 2u);
+    const auto data = tree.descend(moov[4], {"mdia", "minf", "stbl", "stco"});
+    ASSERT_EQ(bigEndian32(out, data.payloadOffset() + 4), 2u);
     for (std::size_t i = 0; i < chunks.size(); ++i) {
-        const std::uint32_t offset = Mp4BoxReader::bigEndian32(out, data.payloadOffset() + 8 + 4 * i);
+        const std::uint32_t offset = bigEndian32(out, data.payloadOffset() + 8 + 4 * i);
         EXPECT_EQ(Bytes(out.begin() + offset, out.begin() + offset + 210), chunks[i]);
     }
 }

@@ -1,10 +1,10 @@
 #include "SettingControllerFakes.h"
 #include "TabRecordPattern.h"
 
-#include "settings/FILEDATA.h"
-#include "settings/VRDFileData.h"
+#include "config/FILEDATA.h"
+#include "config/VRDFileData.h"
+#include "config/VRDSettingRules.h"
 #include "settings/VRDSettingForAdasViewController.h"
-#include "settings/VRDSettingRules.h"
 #include "widgets/TKSegmentedControl.h"
 
 #include <QComboBox>

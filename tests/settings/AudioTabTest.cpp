@@ -1,4 +1,4 @@
-#include "settings/VRDFileData.h"
+#include "config/VRDFileData.h"
 #include "settings/VRDSettingForAudioViewController.h"
 #include "widgets/TKSegmentedControl.h"
 

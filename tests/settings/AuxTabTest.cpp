@@ -1,7 +1,7 @@
 #include "TabRecordPattern.h"
 
-#include "settings/FILEDATA.h"
-#include "settings/VRDFileData.h"
+#include "config/FILEDATA.h"
+#include "config/VRDFileData.h"
 #include "settings/VRDSettingForAuxViewController.h"
 #include "widgets/TKSegmentedControl.h"
 #include "widgets/VMMultiHandleSlider.h"

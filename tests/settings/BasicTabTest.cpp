@@ -1,5 +1,5 @@
+#include "config/VRDFileData.h"
 #include "settings/VRDCarNumberTextField.h"
-#include "settings/VRDFileData.h"
 #include "settings/VRDSettingForBasicViewController.h"
 #include "widgets/TKSegmentedControl.h"
 

@@ -1,4 +1,4 @@
-#include "settings/VRDFileData.h"
+#include "config/VRDFileData.h"
 #include "settings/VRDSettingForMotionViewController.h"
 #include "widgets/TKSegmentedControl.h"
 

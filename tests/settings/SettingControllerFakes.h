@@ -1,11 +1,11 @@
 #pragma once
 
-#include "settings/FILEDATA.h"
-#include "settings/VRDFileData.h"
+#include "config/FILEDATA.h"
+#include "config/VRDFileData.h"
+#include "disk/TKDiskService.h"
 #include "settings/VRDSettingController.h"
 #include "settings/VRDSettingControllerDelegate.h"
 #include "settings/VRDSettingTabFactory.h"
-#include "tools/TKDiskService.h"
 
 #include <QAbstractButton>
 #include <QApplication>

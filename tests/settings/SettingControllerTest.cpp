@@ -1,7 +1,7 @@
 #include "SettingControllerFakes.h"
 #include "TestFolder.h"
 
-#include "tools/VRDFormatWindowController.h"
+#include "settings/VRDFormatWindowController.h"
 #include "widgets/TKSegmentedControl.h"
 
 #include <QAbstractButton>

@@ -1,9 +1,9 @@
-#include "settings/FILEDATA.h"
-#include "settings/VRDFileData.h"
+#include "config/FILEDATA.h"
+#include "config/VRDFileData.h"
+#include "config/VRDSettingRules.h"
 #include "settings/VRDSettingForAdasViewController.h"
 #include "settings/VRDSettingForGpsViewController.h"
 #include "settings/VRDSettingForVideoViewController.h"
-#include "settings/VRDSettingRules.h"
 #include "widgets/TKSegmentedControl.h"
 
 #include <QComboBox>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "settings/FILEDATA.h"
+#include "config/FILEDATA.h"
 #include "settings/VRDSettingTabFactory.h"
-#include "settings/VRDFileDataFields.h"
+#include "config/VRDFileDataFields.h"
 #include "widgets/TKLocalization.h"
 
 #include "SettingControllerFakes.h"

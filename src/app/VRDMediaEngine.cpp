@@ -1,8 +1,0 @@
-#include "app/VRDMediaEngine.h"
-
-#include <algorithm>
-
-int VRDMediaEngine::clampedVolume(int volume)
-{
-    return std::clamp(volume, kMinVolume, kMaxVolume);
-}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "disk/TKVolumeDescription.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+// The volumes the system's disk service knows, or why it could not be asked.
+struct TKVolumeListing {
+    std::vector<TKVolumeDescription> volumes;
+    std::string problem;  // empty when the service answered
+};
+
+// The system's disk service: lists volumes and mounts, unmounts and labels
+// them. An interface so windows and the format sequence can be tested with a
+// fake. Operations answer nothing on success or the failure text.
+class TKDiskService {
+public:
+    virtual ~TKDiskService() = default;
+
+    virtual TKVolumeListing listVolumes() = 0;
+    virtual std::optional<std::string> mount(const TKVolumeDescription &volume) = 0;
+    virtual std::optional<std::string> unmount(const TKVolumeDescription &volume) = 0;
+    virtual std::optional<std::string> setLabel(const TKVolumeDescription &volume, const std::string &label) = 0;
+};

@@ -1,0 +1,111 @@
+#include "player/MpvFrameRenderer.h"
+
+#include "player/MpvRenderContext.h"
+
+#include <mpv/render_gl.h>
+
+#include <QGuiApplication>
+#include <QMetaObject>
+#include <QOpenGLFramebufferObject>
+#include <QOpenGLFunctions>
+
+namespace {
+
+// Size drawn at until a view tells its own.
+constexpr QSize kDefaultTargetSize(640, 360);
+
+void *x11Display()
+{
+    if (auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>())
+        return x11->display();
+    return nullptr;
+}
+
+} // namespace
+
+MpvFrameRenderer::MpvFrameRenderer(QObject *parent)
+    : QObject(parent)
+    , m_targetSize(kDefaultTargetSize)
+{
+}
+
+MpvFrameRenderer::~MpvFrameRenderer()
+{
+    if (!m_context.isValid())
+        return;
+    const bool current = m_context.makeCurrent(&m_surface);
+    m_mpvRender.reset();
+    m_frame.reset();
+    if (current)
+        m_context.doneCurrent();
+}
+
+bool MpvFrameRenderer::start(mpv_handle *handle, QString *errorText)
+{
+    QOpenGLContext *shared = QOpenGLContext::globalShareContext();
+    if (shared == nullptr) {
+        *errorText = QStringLiteral("no shared OpenGL context (Qt::AA_ShareOpenGLContexts unset)");
+        return false;
+    }
+    m_surface.setFormat(shared->format());
+    m_surface.create();
+    m_context.setFormat(shared->format());
+    m_context.setShareContext(shared);
+    if (!m_context.create() || !m_context.makeCurrent(&m_surface)) {
+        *errorText = QStringLiteral("cannot create an OpenGL context");
+        return false;
+    }
+    m_mpvRender = MpvRenderContext::create(handle, x11Display(), &MpvFrameRenderer::requestRender,
+                                           this, errorText);
+    m_context.doneCurrent();
+    return m_mpvRender != nullptr;
+}
+
+void MpvFrameRenderer::requestRender(void *renderer)
+{
+    // Called on a libmpv thread: only hand the drawing to the main thread.
+    auto *target = static_cast<MpvFrameRenderer *>(renderer);
+    QMetaObject::invokeMethod(target, [target] { target->render(false); }, Qt::QueuedConnection);
+}
+
+void MpvFrameRenderer::setTargetSize(const QSize &pixels)
+{
+    if (pixels.isEmpty() || pixels == m_targetSize)
+        return;
+    m_targetSize = pixels;
+    // Queued: the caller may be a view with its own OpenGL context current.
+    QMetaObject::invokeMethod(this, [this] { render(true); }, Qt::QueuedConnection);
+}
+
+unsigned MpvFrameRenderer::textureId() const
+{
+    return m_hasFrame && m_frame != nullptr ? m_frame->texture() : 0;
+}
+
+void MpvFrameRenderer::render(bool redraw)
+{
+    if (m_mpvRender == nullptr || !m_context.makeCurrent(&m_surface))
+        return;
+    // The update also serves requests the core queued for this thread (screenshots).
+    const uint64_t flags = mpv_render_context_update(m_mpvRender->get());
+    const bool draw = (flags & MPV_RENDER_UPDATE_FRAME) != 0 || (redraw && m_hasFrame);
+    if (draw) {
+        if (m_frame == nullptr || m_frame->size() != m_targetSize)
+            m_frame = std::make_unique<QOpenGLFramebufferObject>(m_targetSize);
+        mpv_opengl_fbo fbo{static_cast<int>(m_frame->handle()), m_targetSize.width(),
+                           m_targetSize.height(), 0};
+        mpv_render_param params[] = {
+            {MPV_RENDER_PARAM_OPENGL_FBO, &fbo},
+            {MPV_RENDER_PARAM_INVALID, nullptr},
+        };
+        const int result = mpv_render_context_render(m_mpvRender->get(), params);
+        if (result < 0)
+            qInfo("mpv render failed: %s", mpv_error_string(result));
+        // The views read the texture from their own contexts.
+        m_context.functions()->glFlush();
+        m_hasFrame = result >= 0;
+    }
+    m_context.doneCurrent();
+    if (draw)
+        emit frameReady();
+}

@@ -1,0 +1,81 @@
+#include "player/VRDVideoView.h"
+
+#include "player/MpvFrameRenderer.h"
+
+#include <QOpenGLContext>
+#include <QOpenGLFunctions>
+#include <QOpenGLTextureBlitter>
+
+VRDVideoView::VRDVideoView(QWidget *parent)
+    : QOpenGLWidget(parent)
+{
+}
+
+VRDVideoView::~VRDVideoView()
+{
+    // QOpenGLWidget's destructor destroys the context after this one has run: its
+    // aboutToBeDestroyed must not reach releaseBlitter on a half-destroyed view.
+    if (QOpenGLContext *glContext = context())
+        disconnect(glContext, &QOpenGLContext::aboutToBeDestroyed, this,
+                   &VRDVideoView::releaseBlitter);
+    releaseBlitter();
+}
+
+void VRDVideoView::setFrameSource(MpvFrameRenderer *source)
+{
+    if (m_source != nullptr)
+        disconnect(m_source, nullptr, this, nullptr);
+    m_source = source;
+    if (source != nullptr) {
+        connect(source, &MpvFrameRenderer::frameReady, this, qOverload<>(&QWidget::update));
+        source->setTargetSize(pixelSize());
+    }
+    update();
+}
+
+QSize VRDVideoView::pixelSize() const
+{
+    return size() * devicePixelRatioF();
+}
+
+void VRDVideoView::initializeGL()
+{
+    connect(context(), &QOpenGLContext::aboutToBeDestroyed, this, &VRDVideoView::releaseBlitter,
+            Qt::DirectConnection);
+    m_blitter = std::make_unique<QOpenGLTextureBlitter>();
+    if (!m_blitter->create()) {
+        qInfo("video view: cannot create the texture blitter");
+        m_blitter.reset();
+    }
+}
+
+void VRDVideoView::releaseBlitter()
+{
+    if (m_blitter == nullptr)
+        return;
+    makeCurrent();
+    m_blitter.reset();
+    doneCurrent();
+}
+
+void VRDVideoView::resizeGL(int, int)
+{
+    if (m_source != nullptr)
+        m_source->setTargetSize(pixelSize());
+}
+
+void VRDVideoView::paintGL()
+{
+    QOpenGLFunctions *gl = context()->functions();
+    gl->glClearColor(0, 0, 0, 1);
+    gl->glClear(GL_COLOR_BUFFER_BIT);
+    const unsigned texture = m_source != nullptr ? m_source->textureId() : 0;
+    if (texture == 0 || m_blitter == nullptr)
+        return;
+    // The frame is drawn at the view's size, so it covers the whole view.
+    const QRect viewport(QPoint(0, 0), pixelSize());
+    m_blitter->bind();
+    m_blitter->blit(texture, QOpenGLTextureBlitter::targetTransform(viewport, viewport),
+                    QOpenGLTextureBlitter::OriginTopLeft);
+    m_blitter->release();
+}

@@ -1,0 +1,408 @@
+#include "viewer/VRDAppDelegate.h"
+
+#include "player/VRDMpvEngine.h"
+#include "player/VRDVideoView.h"
+#include "ui_VRDMainWindow.h"
+#include "viewer/VRDConcurrentMediaWalkRunner.h"
+#include "viewer/VRDDualPlaybackController.h"
+#include "viewer/VRDLanguagePreference.h"
+#include "viewer/VRDLoadingController.h"
+#include "viewer/VRDMediaTableModel.h"
+#include "viewer/VRDPlayInfo.h"
+#include "viewer/VRDPlaybackKeys.h"
+#include "viewer/VRDSensorDisplay.h"
+#include "viewer/VRDStillCapture.h"
+#include "viewer/VRDSystemCaptureDialogs.h"
+#include "viewer/VRDTimeSetupController.h"
+#include "viewer/VRDWindowLayout.h"
+#include "widgets/TKImage.h"
+#include "widgets/TKImageButton.h"
+#include "widgets/TKLocalization.h"
+#include "widgets/TKMapPage.h"
+
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QScreen>
+#include <QSettings>
+#include <QShortcut>
+#include <QWebEngineView>
+
+namespace {
+
+// The position sliders work on whole steps; the play position is a fraction.
+constexpr int kPositionSteps = 1000;
+constexpr int kTableRowHeight = 24;
+
+} // namespace
+
+VRDAppDelegate::VRDAppDelegate(Options options, QObject *parent)
+    : QObject(parent),
+      m_options(options),
+      m_ui(std::make_unique<Ui::VRDMainWindow>()),
+      m_walkRunner(std::make_unique<VRDConcurrentMediaWalkRunner>(this)),
+      m_mediaList(*m_walkRunner)
+{
+    m_ui->setupUi(&m_window);
+    awakeFromNib();
+}
+
+VRDAppDelegate::~VRDAppDelegate()
+{
+    applicationWillTerminate();
+}
+
+void VRDAppDelegate::applicationWillTerminate()
+{
+    m_playback->stopPlay();
+}
+
+QWidget *VRDAppDelegate::video1View() const
+{
+    return m_ui->videoContainerView->videoView();
+}
+
+QWidget *VRDAppDelegate::video2View() const
+{
+    return m_ui->subVideoContainerView->videoView();
+}
+
+qint64 VRDAppDelegate::mediaIndex() const
+{
+    return m_playback->mediaIndex();
+}
+
+QRect VRDAppDelegate::minWindowFrame(const QRect &available)
+{
+    const QPoint origin = available.topLeft()
+        + QPoint((available.width() - minWindowSize.width()) / 2,
+                 (available.height() - minWindowSize.height()) / 2);
+    return {origin, minWindowSize};
+}
+
+void VRDAppDelegate::awakeFromNib()
+{
+    makeEngines();
+    m_playInfo = new VRDPlayInfo(this);
+
+    m_ui->_mediaControlBoxForFullScreen->setImagesLeft(TKImage::named("bottom-background"),
+                                                       TKImage::named("bottom-background"),
+                                                       TKImage::named("bottom-background"));
+    m_ui->player1BackgroundView->setBackgroundNineImageName(QStringLiteral("v1"));
+    m_ui->player1BackgroundView->setLogoImage(TKImage::named(QStringLiteral("v1_front_logo")));
+    m_ui->player2BackgroundView->setBackgroundNineImageName(QStringLiteral("v2"));
+    m_ui->player2BackgroundView->setLogoImage(TKImage::named(QStringLiteral("v2_rear_logo")));
+    applyImagesAndToolTips();
+
+    initMediaListTableView();
+    setupInitialValues();
+}
+
+void VRDAppDelegate::makeEngines()
+{
+    EngineFactory makeEngine = m_options.makeEngine;
+    if (!makeEngine) {
+        const auto audio = m_options.silentAudio ? VRDMpvEngine::AudioOutput::Null : VRDMpvEngine::AudioOutput::System;
+        // Qt's offscreen and minimal platforms cannot show an OpenGL widget (a window
+        // holding one crashes when flushed); the engines then play without pictures.
+        const QString platform = QGuiApplication::platformName();
+        const bool canShowVideo = platform != QLatin1String("offscreen") && platform != QLatin1String("minimal");
+        makeEngine = [audio, canShowVideo](VRDScrollableVideoContainerView &container) {
+            VRDVideoView *view = nullptr;
+            if (canShowVideo) {
+                view = new VRDVideoView;
+                container.setVideoView(view);
+            }
+            return std::make_unique<VRDMpvEngine>(view, audio);
+        };
+    }
+    m_player1 = makeEngine(*m_ui->videoContainerView);
+    m_player2 = makeEngine(*m_ui->subVideoContainerView);
+}
+
+void VRDAppDelegate::applyImagesAndToolTips()
+{
+    m_ui->appLogoLabel->setPixmap(TKImage::named(QStringLiteral("app_icon"))
+                                      .pixmap(QSize(32, 32), m_window.devicePixelRatioF()));
+    for (QWidget *widget : m_window.findChildren<QWidget *>()) {
+        const QString key = widget->property("toolTipKey").toString();
+        if (!key.isEmpty())
+            widget->setToolTip(TKLocalizedString(key));
+    }
+}
+
+void VRDAppDelegate::initMediaListTableView()
+{
+    m_mediaTableModel = new VRDMediaTableModel(m_mediaList, this);
+    QTableView &table = *m_ui->mediaListTableView;
+    table.setModel(m_mediaTableModel);
+    table.verticalHeader()->hide();
+    table.verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table.verticalHeader()->setDefaultSectionSize(kTableRowHeight);
+    table.setTextElideMode(Qt::ElideMiddle);
+    table.setIconSize(QSize(24, 16));
+    QHeaderView &header = *table.horizontalHeader();
+    header.setHighlightSections(false);
+    header.setSectionResizeMode(QHeaderView::Fixed);
+    header.setSectionResizeMode(VRDMediaTableModel::File, QHeaderView::Stretch);
+    table.setColumnWidth(VRDMediaTableModel::SaveMode, 92);
+    table.setColumnWidth(VRDMediaTableModel::Date, 80);
+    table.setColumnWidth(VRDMediaTableModel::Time, 62);
+}
+
+void VRDAppDelegate::setupInitialValues()
+{
+    m_mediaList.setDelegate(this);
+    bindPositionSliders();
+    observePlayInfo();
+    connect(this, &VRDAppDelegate::volumeChanged, m_ui->volumeSlider, &QSlider::setValue);
+    connect(m_ui->volumeSlider, &QSlider::sliderMoved, this, &VRDAppDelegate::setVolume);
+    connect(&m_window, &CustomWindow::isFullScreenChanged, this, &VRDAppDelegate::layoutWindow);
+
+    connect(m_ui->openFolderButton, &QPushButton::clicked, this,
+            &VRDAppDelegate::openMediaDirectoryDialog);
+    connect(m_ui->recordButtonImageView, &QPushButton::clicked, this,
+            &VRDAppDelegate::clickMediaListViewButton);
+    connect(m_ui->informationButtonImageView, &QPushButton::clicked, this,
+            &VRDAppDelegate::clickMapViewButton);
+    connect(m_ui->closeButton, &QPushButton::clicked, this, &VRDAppDelegate::closeWindow);
+    connect(m_ui->settingsButton, &QPushButton::clicked, this, &VRDAppDelegate::showSettingPanel);
+    connect(m_ui->timeSetupButton, &QPushButton::clicked, this, &VRDAppDelegate::showTimeSetupPanel);
+    connect(m_ui->minimizeButton, &QPushButton::clicked, &m_window, &QWidget::showMinimized);
+    connect(m_ui->fullScreenButton, &QPushButton::clicked, &m_window, &CustomWindow::toggleFullScreen);
+    connect(m_ui->leaveFullScreenButton, &QPushButton::clicked, &m_window,
+            &CustomWindow::leaveFullscreen);
+    connect(new QShortcut(QKeySequence::Open, &m_window), &QShortcut::activated, this,
+            &VRDAppDelegate::openMediaDirectoryDialog);
+    connect(new QShortcut(QKeySequence::FullScreen, &m_window), &QShortcut::activated, &m_window,
+            &CustomWindow::toggleFullScreen);
+    connect(new QShortcut(QKeySequence(Qt::Key_F11), &m_window), &QShortcut::activated, &m_window,
+            &CustomWindow::toggleFullScreen);
+
+    m_loadingController = new VRDLoadingController(*m_ui->progressIndicator, this);
+    m_windowLayout = std::make_unique<VRDWindowLayout>(*m_ui);
+    m_windowLayout->setRightViewMode(VRDWindowLayout::MediaList);
+    m_windowLayout->updateSideViewButton();
+    setVolume(kInitialVolume);
+    m_playInfo->setIsPlaying(false);
+    m_ui->videoContainerView->hide();
+    m_ui->subVideoContainerView->hide();
+    loadMapPage();
+    connectPlaybackControls();
+    layoutWindow();
+}
+
+void VRDAppDelegate::connectPlaybackControls()
+{
+    Ui::VRDMainWindow &ui = *m_ui;
+    m_sensorDisplay = new VRDSensorDisplay({ui.gsensorXField, ui.gsensorYField, ui.gsensorZField, ui.speedField,
+                                            ui.hdopField, ui.sateliteField},
+                                           this);
+    if (m_mapPage != nullptr) {
+        connect(m_sensorDisplay, &VRDSensorDisplay::mapScriptRequested, m_mapPage, &TKMapPage::runScript);
+        connect(m_sensorDisplay, &VRDSensorDisplay::routeChanged, m_mapPage, &TKMapPage::setRoute);
+    }
+    connect(m_playInfo, &VRDPlayInfo::positionChanged, m_sensorDisplay, [this](double position) {
+        m_sensorDisplay->updateGsensorUIByPlayPositon(position);
+        m_sensorDisplay->updateGpsUIByPlayPosition(position);
+    });
+
+    m_playback = std::make_unique<VRDDualPlaybackController>(*this, *m_player1, *m_player2, *m_sensorDisplay);
+    VRDDualPlaybackController *playback = m_playback.get();
+    connect(this, &VRDAppDelegate::changeAndPlayRequested, playback, &VRDDualPlaybackController::changeAndPlay);
+    connect(this, &VRDAppDelegate::stopPlayRequested, playback, &VRDDualPlaybackController::stopPlay);
+    const auto onClick = [](QAbstractButton *button, auto *receiver, auto action) {
+        connect(button, &QAbstractButton::clicked, receiver, [receiver, action] { (receiver->*action)(); });
+    };
+    using Controller = VRDDualPlaybackController;
+    onClick(ui.playButton, playback, &Controller::clickPlayButton);
+    onClick(ui.playButtonForFullScreen, playback, &Controller::clickPlayButton);
+    onClick(ui.jumpForwardButton, playback, &Controller::jumpForward);
+    onClick(ui.jumpForwardButtonForFullScreen, playback, &Controller::jumpForward);
+    onClick(ui.jumpBackwardButton, playback, &Controller::jumpBackward);
+    onClick(ui.jumpBackwardButtonForFullScreen, playback, &Controller::jumpBackward);
+    onClick(ui.swapButton, playback, &Controller::swapPlayer);
+    onClick(ui.increaseSpeedButton, playback, &Controller::increaseSpeed);
+    onClick(ui.speedTextButton, playback, &Controller::increaseSpeed);
+    onClick(ui.decreaseSpeedButton, playback, &Controller::decreaseSpeed);
+    onClick(ui.volumeUpButton, playback, &Controller::volumeUp);
+    onClick(ui.volumeDownButton, playback, &Controller::volumeDown);
+    onClick(ui.audioToggleButton, playback, &Controller::toggleAudioChoice);
+    onClick(ui.sizeUpButton, playback, &Controller::sizeUp);
+    onClick(ui.sizeTextButton, playback, &Controller::sizeUp);
+    onClick(ui.sizeDownButton, playback, &Controller::sizeDown);
+    for (QSlider *slider : {ui.videoPositionSlider, ui.videoPositionSliderForFullScreen}) {
+        const auto moved = [playback, slider] {
+            playback->videoPositionSliderMoved(static_cast<double>(slider->sliderPosition()) / kPositionSteps);
+        };
+        connect(slider, &QSlider::sliderMoved, playback, moved);
+        connect(slider, &QSlider::sliderReleased, playback, moved);
+        connect(slider, &QSlider::actionTriggered, playback, [slider, moved](int action) {
+            if (action != QAbstractSlider::SliderMove)
+                QMetaObject::invokeMethod(slider, moved, Qt::QueuedConnection);
+        });
+    }
+    new VRDPlaybackKeys(m_window, ui, *playback, this);
+
+    if (!m_options.captureDialogs)
+        m_options.captureDialogs = std::make_shared<VRDSystemCaptureDialogs>();
+    m_captureDialogs = m_options.captureDialogs;
+    m_stillCapture = std::make_unique<VRDStillCapture>(*m_player1, m_window, *m_captureDialogs);
+    m_window.installEventFilter(this);
+    connect(ui.captureButton, &QAbstractButton::clicked, m_stillCapture.get(), &VRDStillCapture::captureVideo);
+    connect(ui.printButton, &QAbstractButton::clicked, m_stillCapture.get(), &VRDStillCapture::print);
+}
+
+void VRDAppDelegate::bindPositionSliders()
+{
+    for (QSlider *slider : {m_ui->videoPositionSlider, m_ui->videoPositionSliderForFullScreen}) {
+        slider->setRange(0, kPositionSteps);
+        connect(slider, &QSlider::sliderMoved, m_playInfo, [this](int value) {
+            m_playInfo->setPosition(static_cast<double>(value) / kPositionSteps);
+        });
+    }
+    connect(m_playInfo, &VRDPlayInfo::positionChanged, this, [this](double position) {
+        const int value = static_cast<int>(std::clamp(position, 0.0, 1.0) * kPositionSteps);
+        for (QSlider *slider : {m_ui->videoPositionSlider, m_ui->videoPositionSliderForFullScreen}) {
+            if (!slider->isSliderDown())
+                slider->setValue(value);
+        }
+    });
+}
+
+void VRDAppDelegate::observePlayInfo()
+{
+    connect(m_playInfo, &VRDPlayInfo::speedChanged, this, [this](double speed) {
+        m_ui->speedTextButton->setText(QString::asprintf("%.1fx", speed));
+    });
+    connect(m_playInfo, &VRDPlayInfo::scaleChanged, this, [this](double scale) {
+        m_ui->sizeTextButton->setText(QString::asprintf("%.2fx", scale));
+    });
+    connect(m_playInfo, &VRDPlayInfo::isPlayingChanged, this, [this](bool playing) {
+        const QString image = playing ? QStringLiteral("icon_pause_n") : QStringLiteral("icon_play_n");
+        // The tooltip names what a click does now, and keeps its key hint.
+        const QString was = TKLocalizedString(playing ? "player.play" : "player.pause");
+        const QString now = TKLocalizedString(playing ? "player.pause" : "player.play");
+        for (TKImageButton *button : {m_ui->playButton, m_ui->playButtonForFullScreen}) {
+            button->setImageName(image);
+            if (button->toolTip().startsWith(was))
+                button->setToolTip(now + button->toolTip().mid(was.size()));
+        }
+    });
+    connect(m_playInfo, &VRDPlayInfo::positionChanged, m_ui->graphView,
+            &GraphView::updateTimePosition);
+}
+
+void VRDAppDelegate::loadMapPage()
+{
+    if (!m_options.loadMapPage)
+        return;
+    m_mapWebView = new QWebEngineView(m_ui->_mapContainerTopView);
+    m_mapWebView->setObjectName(QStringLiteral("mapWebView"));
+    m_ui->_mapContainerTopView->layout()->addWidget(m_mapWebView);
+    m_mapPage = new TKMapPage(m_mapWebView, this);
+}
+
+void VRDAppDelegate::layoutWindow()
+{
+    m_windowLayout->layoutWindow(m_window.isFullScreen());
+}
+
+void VRDAppDelegate::applicationDidFinishLaunching()
+{
+    QSettings settings;
+    VRDLanguagePreference::logAndPreferEnglish(settings);
+
+    const QScreen *screen = m_window.screen();
+    if (screen != nullptr)
+        m_window.setGeometry(minWindowFrame(screen->availableGeometry()));
+    else
+        m_window.resize(minWindowSize);
+    m_window.setInitialFrame(m_window.geometry());
+    m_playback->resetMediaIndex();
+    connect(m_ui->mediaListTableView, &QTableView::doubleClicked, this,
+            [this](const QModelIndex &index) { emit changeAndPlayRequested(index.row()); });
+}
+
+bool VRDAppDelegate::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == &m_window && event->type() == QEvent::Resize)
+        contentResized();
+    return QObject::eventFilter(watched, event);
+}
+
+void VRDAppDelegate::contentResized()
+{
+    m_playback->updatePlayInfoScale();
+}
+
+void VRDAppDelegate::setVolume(int volume)
+{
+    m_volume = volume;
+    emit volumeChanged(volume);
+}
+
+void VRDAppDelegate::openMediaDirectoryDialog()
+{
+    const QString folder = QFileDialog::getExistingDirectory(
+        &m_window, QString(), QString::fromStdString(m_mediaList.directoryPath()),
+        QFileDialog::ShowDirsOnly);
+    if (!folder.isEmpty())
+        openMediaDirectory(folder);
+}
+
+void VRDAppDelegate::openMediaDirectory(const QString &path)
+{
+    emit stopPlayRequested();
+    m_mediaList.setDirectoryPath(path.toStdString());
+}
+
+void VRDAppDelegate::mediaListChanged(VRDMediaList &)
+{
+    m_windowLayout->setRightViewMode(VRDWindowLayout::MediaList);
+    m_windowLayout->updateSideViewButton();
+    m_mediaTableModel->reload();
+}
+
+void VRDAppDelegate::clickMediaListViewButton()
+{
+    if (m_windowLayout->setRightViewMode(VRDWindowLayout::MediaList))
+        m_windowLayout->updateSideViewButton();
+}
+
+void VRDAppDelegate::clickMapViewButton()
+{
+    if (m_windowLayout->setRightViewMode(VRDWindowLayout::Map))
+        m_windowLayout->updateSideViewButton();
+}
+
+void VRDAppDelegate::showDialog(DialogKind kind, const DialogFactory &make)
+{
+    if (m_lastDialogController && m_lastDialogKind == kind) {
+        m_lastDialogController->raise();
+        m_lastDialogController->activateWindow();
+        return;
+    }
+    if (!make)
+        return;
+    QDialog *controller = make(&m_window);
+    controller->setAttribute(Qt::WA_DeleteOnClose);
+    m_lastDialogController = controller;
+    m_lastDialogKind = kind;
+    controller->show();
+}
+
+void VRDAppDelegate::showSettingPanel()
+{
+    showDialog(DialogKind::Settings, m_options.makeSettingsWindow);
+}
+
+void VRDAppDelegate::showTimeSetupPanel()
+{
+    showDialog(DialogKind::TimeSetup, [](QWidget *parent) { return new VRDTimeSetupController(parent); });
+}
+
+void VRDAppDelegate::closeWindow()
+{
+    m_window.close();
+}

@@ -1,0 +1,35 @@
+#include "config/VRDCarNumber.h"
+#include "config/VRDValidator.h"
+
+#include <gtest/gtest.h>
+
+TEST(Validator, GsensorThresholdBoundsAndFormat)
+{
+    EXPECT_FALSE(VRDValidator::validateGsensorThreshold("0.05"));
+    EXPECT_FALSE(VRDValidator::validateGsensorThreshold("1.5"));
+    EXPECT_FALSE(VRDValidator::validateGsensorThreshold("  0.5g")) << "trailing characters are ignored";
+    EXPECT_FALSE(VRDValidator::validateGsensorThreshold(""));
+    const VRDMessage outOfRange{"msg.gsensor_outofrange_fmt", {0.05, 1.5}};
+    EXPECT_EQ(VRDValidator::validateGsensorThreshold("0.049"), outOfRange);
+    EXPECT_EQ(VRDValidator::validateGsensorThreshold("1.51"), outOfRange);
+    EXPECT_EQ(VRDValidator::validateGsensorThreshold("-0.5"), outOfRange);
+    for (const char *text : {"abc", "nan", "inf", ".", "-", " g0.5"})
+        EXPECT_EQ(VRDValidator::validateGsensorThreshold(text), (VRDMessage{"msg.input_value_invalid_format", {}}))
+            << text;
+}
+
+TEST(Validator, SDCardShareOfTenOrMore)
+{
+    EXPECT_EQ(VRDValidator::validateSDCardSizeRatio(9), (VRDMessage{"msg.sdcard_ratio_too_low", {}}));
+    EXPECT_EQ(VRDValidator::validateSDCardSizeRatio(-3), (VRDMessage{"msg.sdcard_ratio_too_low", {}}));
+    EXPECT_FALSE(VRDValidator::validateSDCardSizeRatio(10));
+}
+
+TEST(CarNumber, KeepsAtMostEightAsciiLettersAndDigits)
+{
+    EXPECT_EQ(VRDCarNumber::clean(u"12 AB-3456"), "12AB3456");
+    EXPECT_EQ(VRDCarNumber::clean(u"ab12cd34ef56"), "ab12cd34");
+    EXPECT_EQ(VRDCarNumber::clean(u"-- !? --"), "");
+    EXPECT_EQ(VRDCarNumber::clean(u"서울12가3456"), "123456") << "non-Latin letters are dropped";
+    EXPECT_EQ(VRDCarNumber::clean(u"Ａ1\U0001F697B"), "1B") << "full-width letters and surrogate pairs too";
+}

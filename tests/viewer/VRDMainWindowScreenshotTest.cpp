@@ -1,0 +1,72 @@
+// Opens the demo card in the main window on a real display and saves the
+// window as PNG files under <build>/screenshots for a person to look at.
+#include "ui_VRDMainWindow.h"
+#include "viewer/VRDAppDelegate.h"
+#include "viewer/VRDMediaTableModel.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+QString demoCard()
+{
+    const QString card = QDir(qEnvironmentVariable("TOVIK_TEST_TMP")).filePath("screenshot-card");
+    QDir(card).removeRecursively();
+    const QString generator = qEnvironmentVariable("TOVIK_BUILD_DIR") + "/demo/tovik-demo-card";
+    if (QFile::exists(generator)) {
+        QProcess process;
+        process.start(generator, {card});
+        if (process.waitForFinished(120000) && process.exitCode() == 0)
+            return card;
+    }
+    // Without the generator: empty files with recording names.
+    QDir().mkpath(card);
+    for (const char *name : {"alwa_20240315_081200_F.MP4", "alwa_20240315_081200_R.MP4",
+                             "motion_20240315_081220_F.MP4", "event_20240315_081230_R.MP4"}) {
+        QFile file(QDir(card).filePath(name));
+        if (!file.open(QIODevice::WriteOnly))
+            return {};
+    }
+    return card;
+}
+
+void save(QWidget &window, const QString &name)
+{
+    const QString folder = qEnvironmentVariable("TOVIK_BUILD_DIR") + "/screenshots";
+    ASSERT_TRUE(QDir().mkpath(folder));
+    ASSERT_TRUE(window.grab().save(folder + "/" + name));
+}
+
+} // namespace
+
+TEST(VRDMainWindowScreenshot, DemoCardInTheMainWindow)
+{
+    const QString card = demoCard();
+    ASSERT_FALSE(card.isEmpty());
+
+    VRDAppDelegate app{VRDAppDelegate::Options{}};
+    app.applicationDidFinishLaunching();
+    app.window().show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&app.window()));
+    QSignalSpy listed(&app.mediaTableModel(), &QAbstractItemModel::modelReset);
+    app.openMediaDirectory(card);
+    ASSERT_TRUE(listed.wait(10000));
+    EXPECT_GE(app.mediaTableModel().rowCount(), 4);
+    app.ui().mediaListTableView->selectRow(4);
+    QTest::qWait(1500);
+    save(app.window(), "main-window.png");
+
+    app.clickMapViewButton();
+    QTest::qWait(2500);
+    save(app.window(), "main-window-map.png");
+
+    app.window().enterFullscreen();
+    QTest::qWait(800);
+    save(app.window(), "main-window-fullscreen.png");
+    app.window().leaveFullscreen();
+}
