@@ -188,7 +188,11 @@ void VRDTripBuilder::addEvents(VRDTrip &trip, const std::vector<Placed> &span) c
                      [](const Candidate &a, const Candidate &b) { return a.event.utcSeconds < b.event.utcSeconds; });
     std::vector<Candidate> merged;
     for (Candidate &candidate : candidates) {
-        if (merged.empty() || candidate.event.utcSeconds - merged.back().endUtc >= kMergeSeconds) {
+        // Two event files are two events however close; an excursion near
+        // another event is part of it.
+        const bool separate = merged.empty() || (candidate.event.eventFile && merged.back().event.eventFile)
+            || candidate.event.utcSeconds - merged.back().endUtc >= kMergeSeconds;
+        if (separate) {
             merged.push_back(std::move(candidate));
             continue;
         }
