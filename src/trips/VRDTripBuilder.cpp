@@ -70,18 +70,40 @@ std::vector<VRDTripBuilder::Placed> VRDTripBuilder::place(const std::vector<VRDT
     return placed;
 }
 
+VRDTrip::Kind VRDTripBuilder::kindOf(const VRDMedia &media)
+{
+    return media.isMotionMedia() ? VRDTrip::Kind::Parking : VRDTrip::Kind::Drive;
+}
+
+VRDTrip::Kind VRDTripBuilder::eventKind(const std::vector<Placed> &placed, std::size_t index,
+                                        std::optional<VRDTrip::Kind> openSpan) const
+{
+    for (std::size_t next = index + 1; next < placed.size(); ++next) {
+        const VRDMedia &media = *placed[next].recording->media;
+        if (media.isEventMedia())
+            continue;
+        if (placed[next].start <= placed[index].end + m_gapSeconds)
+            return kindOf(media);
+        break;
+    }
+    // Nothing drove since the car was parked.
+    return openSpan.value_or(VRDTrip::Kind::Drive);
+}
+
 std::vector<VRDTrip> VRDTripBuilder::build(const std::vector<VRDTripRecording> &recordings) const
 {
     std::vector<VRDTrip> trips;
     std::vector<Placed> span;
     VRDTrip::Kind spanKind = VRDTrip::Kind::Drive;
     double spanEnd = 0;
-    for (const Placed &p : place(recordings)) {
+    const std::vector<Placed> placed = place(recordings);
+    for (std::size_t i = 0; i < placed.size(); ++i) {
+        const Placed &p = placed[i];
         const VRDMedia &media = *p.recording->media;
         const bool within = !span.empty() && p.start <= spanEnd + m_gapSeconds;
-        VRDTrip::Kind kind = media.isMotionMedia() ? VRDTrip::Kind::Parking : VRDTrip::Kind::Drive;
-        if (media.isEventMedia() && within)
-            kind = spanKind;
+        VRDTrip::Kind kind = kindOf(media);
+        if (media.isEventMedia())
+            kind = within ? spanKind : eventKind(placed, i, span.empty() ? std::nullopt : std::optional(spanKind));
         const bool joins = !span.empty() && kind == spanKind && (within || kind == VRDTrip::Kind::Parking);
         if (!joins) {
             if (!span.empty())

@@ -13,7 +13,7 @@
 // Recordings follow each other into one drive when the next starts within
 // the gap of the previous one's end. Motion recordings (parking) form
 // parking spans of their own, which end at the next drive recording; an
-// event file joins the span it falls into, else starts a drive. Events are
+// event file joins the span it falls into or the recording it leads into. Events are
 // the event files and the G-sensor excursions (driving thresholds in
 // drives, parking thresholds in parking spans); an excursion within an event
 // file's time is that file's event, and events closer than 5 s are one.
@@ -42,7 +42,12 @@ private:
         double end;
     };
 
+    static VRDTrip::Kind kindOf(const VRDMedia &media);
     std::vector<Placed> place(const std::vector<VRDTripRecording> &recordings) const;
+    // The span kind of an event file beyond the gap of the open span: that
+    // of the next recording when it follows within the gap, else the open
+    // parking span's (nothing drove since), else a drive.
+    VRDTrip::Kind eventKind(const std::vector<Placed> &placed, std::size_t index, std::optional<VRDTrip::Kind> openSpan) const;
     VRDTrip assemble(VRDTrip::Kind kind, const std::vector<Placed> &span) const;
     void addRoute(VRDTrip &trip, const std::vector<Placed> &span) const;
     void addEvents(VRDTrip &trip, const std::vector<Placed> &span) const;
