@@ -38,6 +38,7 @@ std::optional<DemoCardOptions> DemoCardOptions::parse(const QStringList &argumen
         {"seed", "Seed of the sensor noise (default 1).", "S"},
         {"no-video", "Write recordings that hold only the data track, without running ffmpeg."},
         {"no-morning", "Leave out the morning of driving."},
+        {"front-only", "Write no rear camera files: every recording is a moment of its own."},
     });
     parser.process(arguments);
 
@@ -50,6 +51,7 @@ std::optional<DemoCardOptions> DemoCardOptions::parse(const QStringList &argumen
     options.outputDirectory = positional.front();
     options.withVideo = !parser.isSet("no-video");
     options.withMorning = !parser.isSet("no-morning") && !parser.isSet("count");
+    options.plan.frontOnly = parser.isSet("front-only");
 
     long long duration = options.plan.durationSeconds;
     long long count = options.plan.count;

@@ -1,15 +1,19 @@
 #include "trips/VRDTrackCache.h"
 
-#include "io/TKSafeFileWriter.h"
+#include "io/TKReadFully.h"
 #include "trips/VRDTrackCacheFormat.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <cerrno>
+#include <cstring>
 #include <system_error>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -51,10 +55,16 @@ VRDTrackCache::VRDTrackCache(std::string cacheFolder, const std::string &cardFol
 void VRDTrackCache::load()
 {
     m_entries.clear();
-    std::ifstream file(m_filePath, std::ios::binary);
-    if (!file)
+    const int descriptor = ::open(m_filePath.c_str(), O_RDONLY | O_CLOEXEC);
+    if (descriptor < 0)
         return;
-    const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    struct stat status {};
+    std::vector<std::uint8_t> bytes;
+    if (::fstat(descriptor, &status) == 0 && S_ISREG(status.st_mode) && static_cast<std::uint64_t>(status.st_size) <= m_sizeLimit) {
+        bytes.resize(static_cast<std::size_t>(status.st_size));
+        bytes.resize(TKReadFully(descriptor, bytes.data(), bytes.size()));
+    }
+    ::close(descriptor);
     for (VRDTrackCacheEntry &entry : VRDTrackCacheFormat::decode(bytes)) {
         std::string path = entry.path;
         m_entries.insert_or_assign(std::move(path), std::move(entry));
@@ -80,9 +90,36 @@ std::optional<std::string> VRDTrackCache::save(const std::vector<VRDTrackCacheEn
     const std::string bytes = VRDTrackCacheFormat::encode(entries);
     if (bytes.size() > m_sizeLimit)
         return "the card's index (" + std::to_string(bytes.size()) + " bytes) exceeds the cache's size limit";
-    if (const std::optional<TKFileError> failure = TKSafeFileWriter::writeWhole(m_filePath, bytes))
-        return "cannot write " + m_filePath + ": " + failure->systemError;
+    if (std::optional<std::string> failure = replaceFile(bytes))
+        return failure;
     trimFolder();
+    return std::nullopt;
+}
+
+// Written beside the target and renamed over it, so readers see the old
+// file or the new one. Not synced: a file torn by a crash fails its
+// checksums and its recordings are read again, which a cache can afford.
+std::optional<std::string> VRDTrackCache::replaceFile(const std::string &bytes) const
+{
+    std::string temporary = m_filePath + ".XXXXXX";
+    const int descriptor = ::mkstemp(temporary.data());
+    if (descriptor < 0)
+        return "cannot write " + m_filePath + ": " + std::strerror(errno);
+    std::size_t written = 0;
+    while (written < bytes.size()) {
+        const ssize_t step = ::write(descriptor, bytes.data() + written, bytes.size() - written);
+        if (step < 0 && errno == EINTR)
+            continue;
+        if (step <= 0)
+            break;
+        written += static_cast<std::size_t>(step);
+    }
+    const int writeError = written == bytes.size() ? 0 : errno;
+    if (::close(descriptor) != 0 || writeError != 0 || ::rename(temporary.c_str(), m_filePath.c_str()) != 0) {
+        const std::string reason = std::strerror(writeError != 0 ? writeError : errno);
+        ::unlink(temporary.c_str());
+        return "cannot write " + m_filePath + ": " + reason;
+    }
     return std::nullopt;
 }
 

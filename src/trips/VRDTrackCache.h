@@ -38,6 +38,7 @@ public:
     const std::string &filePath() const { return m_filePath; }
 
 private:
+    std::optional<std::string> replaceFile(const std::string &bytes) const;
     void trimFolder() const;
 
     std::string m_cacheFolder;
