@@ -1,15 +1,19 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
 
-// One point of a route: a plausible fix at its moment.
+// One point of a route: a plausible fix at its moment, and where in which
+// recording that moment plays.
 struct VRDTripPoint {
     double utcSeconds = 0;
     double latitude = 0;  // signed decimal degrees
     double longitude = 0;
     double speedKmh = 0;
+    std::size_t recording = 0;  // index into VRDTrip::recordings
+    double offsetSeconds = 0;   // from that recording's first sample
 };
 
 struct VRDTripEvent {
@@ -38,4 +42,7 @@ struct VRDTrip {
 
     double durationSeconds() const { return endUtc - startUtc; }
     double averageSpeedKmh() const { return durationSeconds() > 0 ? distanceMetres / durationSeconds() * 3.6 : 0.0; }
+    // The route's point nearest to a place (great-circle distance), or null
+    // when the drive has no route.
+    const VRDTripPoint *nearestPoint(double latitude, double longitude) const;
 };

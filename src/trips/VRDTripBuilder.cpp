@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <limits>
 
 namespace {
 
@@ -138,18 +139,26 @@ VRDTrip VRDTripBuilder::assemble(VRDTrip::Kind kind, const std::vector<Placed> &
 void VRDTripBuilder::addRoute(VRDTrip &trip, const std::vector<Placed> &span) const
 {
     bool open = false;
-    for (const Placed &p : span) {
+    // The camera writes an event file while the continuous recording goes
+    // on: a moment already on the route is not driven twice.
+    double routeUntil = -std::numeric_limits<double>::infinity();
+    for (std::size_t index = 0; index < span.size(); ++index) {
+        const Placed &p = span[index];
         for (const VRDTrackSample &sample : p.recording->track.samples) {
+            const double at = p.base + sample.offsetSeconds;
+            if (at <= routeUntil)
+                continue;
+            routeUntil = at;
             if (!sample.validFix) {
                 open = false;
                 continue;
             }
-            const VRDTripPoint point{p.base + sample.offsetSeconds, sample.latitude(), sample.longitude(), sample.speedKmh()};
+            const VRDTripPoint point{at, sample.latitude(), sample.longitude(), sample.speedKmh(), index, at - p.start};
             if (open) {
                 const VRDTripPoint &previous = trip.stretches.back().back();
                 const double seconds = point.utcSeconds - previous.utcSeconds;
                 const double metres = VRDGeoDistance::metres(previous.latitude, previous.longitude, point.latitude, point.longitude);
-                const bool jump = seconds <= 0 ? metres > 50.0 : metres / seconds * 3.6 > kFastestPlausibleKmh;
+                const bool jump = metres / seconds * 3.6 > kFastestPlausibleKmh;
                 if (seconds > kStretchGapSeconds || jump)
                     open = false;
                 else

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace {
 
 using TripsFixtures::drivingTrack;
@@ -84,8 +86,23 @@ TEST(VRDTripBuilder, DistanceAndSpeedsComeFromPlausibleFixesWithGapsNeverBridged
     EXPECT_DOUBLE_EQ(trip.maxSpeedKmh, 72.0);
     EXPECT_NEAR(trip.durationSeconds(), 120.0, 1e-3);
     EXPECT_NEAR(trip.averageSpeedKmh(), trip.distanceMetres / 120.0 * 3.6, 1e-4);
+    // A click near the route finds the moment to play.
+    const VRDTripPoint *near = trip.nearestPoint(48.1001, 11.5 + 1000.0 / (111195.0 * std::cos(48.1 * 3.141592653589793 / 180.0)));
+    ASSERT_NE(near, nullptr);
+    EXPECT_EQ(near->recording, 1u) << "1000 m east: the second recording";
+    EXPECT_NEAR(near->offsetSeconds, 20.0, 0.11);
+    EXPECT_EQ(VRDTrip{}.nearestPoint(48.1, 11.5), nullptr);
     EXPECT_DOUBLE_EQ(trip.stretches[0].front().utcSeconds, kT0);
     EXPECT_NEAR(trip.stretches[0].back().utcSeconds, kT0 + 19.9, 1e-4);
+
+    // An event file written while the continuous recording goes on adds
+    // nothing to the route.
+    const auto overlapped = VRDTripBuilder(VRDCardProfile{}).build(
+        {moment("alwa_20240315_081200_F.MP4", first), moment("event_20240315_081230_F.MP4", drivingTrack(kT0 + 30, 10, 36.0, 300.0)),
+         moment("alwa_20240315_081300_F.MP4", second)});
+    ASSERT_EQ(overlapped.size(), 1u);
+    EXPECT_DOUBLE_EQ(overlapped[0].distanceMetres, trip.distanceMetres);
+    EXPECT_EQ(overlapped[0].recordings.size(), 3u);
 
     // A recording without data still sits in its drive.
     VRDRecordingTrack empty;
