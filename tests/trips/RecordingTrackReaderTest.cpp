@@ -2,7 +2,7 @@
 // speeds in km/h, G-sensor deviations from the resting value.
 #include "TripsFixtures.h"
 
-#include "blackbox/VRDMemoryByteSource.h"
+#include "io/VRDMemoryByteSource.h"
 #include "trips/VRDFixPlausibility.h"
 #include "trips/VRDRecordingTrackReader.h"
 

@@ -2,7 +2,7 @@
 // the card's zone; samples sharing a second spread evenly over it.
 #include "TripsFixtures.h"
 
-#include "settings/VRDFileData.h"
+#include "config/VRDFileData.h"
 #include "trips/VRDCardProfile.h"
 #include "trips/VRDRmcReading.h"
 #include "trips/VRDSampleTimeline.h"
