@@ -3,6 +3,7 @@
 // compared sample by sample in DemoEndToEndTest.
 #include "blackbox/VRDBlackBoxData.h"
 #include "demo/DemoCardPlan.h"
+#include "demo/DemoMorning.h"
 #include "demo/FrameNumberStrip.h"
 
 #include <gtest/gtest.h>
@@ -100,6 +101,9 @@ TEST_F(DemoCard, HoldsEveryKindPairsAndOddFiles)
         EXPECT_TRUE(QFileInfo(pathOf(odd.relativePath)).isFile()) << odd.relativePath;
     std::set<std::string> planned;
     for (const auto &recording : m_plan.recordings())
+        planned.insert(recording.relativePath);
+    const DemoMorning morning(kSeconds, 1);
+    for (const auto &recording : morning.recordings())
         planned.insert(recording.relativePath);
     for (const auto &odd : m_plan.oddFiles())
         planned.insert(odd.relativePath);

@@ -85,7 +85,7 @@ TEST(DemoEndToEnd, ListedAndExtractedCardMatchesWhatWasWritten)
     QDir(card).removeRecursively();
     QProcess generator;
     generator.start(build + "/demo/tovik-demo-card",
-                    {card, "--duration", QString::number(kSeconds), "--width", "128", "--height", "72", "--fps", "10"});
+                    {card, "--duration", QString::number(kSeconds), "--width", "128", "--height", "72", "--fps", "10", "--no-morning"});
     ASSERT_TRUE(generator.waitForFinished(120000));
     ASSERT_EQ(generator.exitCode(), 0) << generator.readAllStandardError().toStdString();
     const DemoCardPlan plan({.durationSeconds = kSeconds, .count = DemoCardPlan::kStandardRecordingCount, .seed = 1});
