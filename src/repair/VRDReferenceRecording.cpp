@@ -45,11 +45,11 @@ std::optional<Span> path(Span root, std::initializer_list<std::string_view> type
     return at;
 }
 
-// Entry count of a table, bounded by what its box holds.
-std::uint32_t entries(Span table, std::size_t entrySize, std::size_t extraHeader = 0)
+// Entry count of a table (at `countAt`, entries right after it), bounded by what its box holds.
+std::uint32_t entries(Span table, std::size_t entrySize, std::size_t countAt = 4)
 {
-    const std::uint32_t declared = read32(table, 4);
-    const std::size_t start = kTableHeader + extraHeader;
+    const std::uint32_t declared = read32(table, countAt);
+    const std::size_t start = countAt + 4;
     const std::size_t room = table.size() > start ? (table.size() - start) / entrySize : 0;
     return static_cast<std::uint32_t>(std::min<std::size_t>(declared, room));
 }
@@ -137,7 +137,7 @@ void readSizes(Span stsz, VRDReferenceTrack &track)
         track.largestSample = fixed;
         return;
     }
-    const std::uint32_t count = entries(stsz, 4, 4);
+    const std::uint32_t count = entries(stsz, 4, 8);
     track.sampleCount = count;
     for (std::uint32_t i = 0; i < count; ++i)
         track.largestSample = std::max(track.largestSample, read32(stsz, 12 + 4 * i));
