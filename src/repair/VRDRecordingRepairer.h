@@ -1,5 +1,6 @@
 #pragma once
 
+#include "media/VRDRecoveredPreference.h"
 #include "repair/VRDRepairOutcome.h"
 #include "repair/VRDReferenceRecording.h"
 
@@ -20,7 +21,7 @@ struct VRDRepairRequest {
 // ever opened for reading.
 class VRDRecordingRepairer {
 public:
-    static constexpr const char *kRecoveredFolder = "RECOVERED";
+    static constexpr const char *kRecoveredFolder = VRDRecoveredPreference::kFolderName;
 
     static std::string defaultOutputPath(const std::string &input);
     // True when the file is the camera's and cut off.
