@@ -22,6 +22,8 @@ public:
 
 private:
     QString encodeStreams();
+    // The crash: an event pair cut off in the middle of a chunk, between healthy pairs.
+    QString writeCutOffEvent() const;
     QString writeFile(const std::string &relativePath, const std::vector<std::uint8_t> &bytes) const;
     std::vector<std::uint8_t> recordingBytes(const DemoCardPlan::Recording &recording) const;
 

@@ -93,7 +93,7 @@ Track readTrack(const Bytes &file, const Box &trak, int index)
 
 } // namespace
 
-void InterleavedRecordingWriter::write(const Bytes &encoded, const std::vector<Bytes> &dataChunks,
+std::vector<InterleavedRecordingWriter::Placed> InterleavedRecordingWriter::write(const Bytes &encoded, const std::vector<Bytes> &dataChunks,
                                        std::uint32_t dataDurationMs, const std::string &path)
 {
     const auto moov = Mp4BoxReader::find(Mp4BoxReader::boxes(encoded, 0, encoded.size()), "moov");
@@ -116,6 +116,7 @@ void InterleavedRecordingWriter::write(const Bytes &encoded, const std::vector<B
         samples.insert(samples.end(), track.samples.begin(), track.samples.end());
     }
     std::sort(samples.begin(), samples.end(), [](const Sample &a, const Sample &b) { return a.offset < b.offset; });
+    std::vector<Placed> videoSamples;
     std::size_t nextChunk = 0;
     const auto writeDataUpTo = [&](double seconds) {
         for (; nextChunk < dataChunks.size() && nextChunk * dataDurationMs / 1000.0 <= seconds; ++nextChunk) {
@@ -128,10 +129,13 @@ void InterleavedRecordingWriter::write(const Bytes &encoded, const std::vector<B
             throw std::runtime_error("a sample lies outside ffmpeg's file");
         writeDataUpTo(sample.seconds);
         const auto begin = encoded.begin() + static_cast<std::ptrdiff_t>(sample.offset);
+        if (sample.track == 0)
+            videoSamples.push_back({writer.nextSampleOffset(), sample.size});
         if (!writer.writeSample(sample.track, Bytes(begin, begin + sample.size), sample.duration, sample.sync))
             throw std::runtime_error(writer.error());
     }
     writeDataUpTo(1e300);
     if (!writer.finish())
         throw std::runtime_error(writer.error());
+    return videoSamples;
 }

@@ -16,7 +16,12 @@ public:
 
     // `encoded` is an MP4 (from ffmpeg, or a demo recording) whose first
     // tracks are one H.264 and one AAC track; other tracks are left out.
+    // Answers where each video sample landed (offset and size), in order.
     // Throws std::runtime_error when it is not, or the file cannot be written.
-    static void write(const Bytes &encoded, const std::vector<Bytes> &dataChunks, std::uint32_t dataDurationMs,
+    struct Placed {
+        std::uint64_t offset;
+        std::uint32_t size;
+    };
+    static std::vector<Placed> write(const Bytes &encoded, const std::vector<Bytes> &dataChunks, std::uint32_t dataDurationMs,
                       const std::string &path);
 };

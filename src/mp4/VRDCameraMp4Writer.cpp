@@ -138,6 +138,11 @@ bool VRDCameraMp4Writer::finish()
     return true;
 }
 
+std::uint64_t VRDCameraMp4Writer::nextSampleOffset() const
+{
+    return m_started ? m_file.size() : fileTypeBox().size() + kBoxHeaderSize;
+}
+
 const std::string &VRDCameraMp4Writer::error() const
 {
     return m_error;
