@@ -109,13 +109,15 @@ VRDMediaScanner::Step VRDMediaScanner::videoSample(VRDScanWindow &window, std::u
     if (!bytes)
         return Step::Stop;
     const VRDH264FrameCheck::Verdict verdict = m_frameCheck->check({bytes, size});
-    if (!verdict.confirmed || verdict.keyFrame != unit->idr)
+    if (!verdict.confirmed)
         return Step::Stop;
-    if (!sink.video({bytes, size}, verdict.keyFrame))
+    // The parser also counts pictures that a recovery-point SEI marks as entry points.
+    const bool keyFrame = unit->idr || verdict.keyFrame;
+    if (!sink.video({bytes, size}, keyFrame))
         return Step::SinkFailed;
     at += unit->size;
     ++result.videoFrames;
-    result.keyFrames += verdict.keyFrame ? 1 : 0;
+    result.keyFrames += keyFrame ? 1 : 0;
     return Step::Sample;
 }
 
