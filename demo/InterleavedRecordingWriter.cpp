@@ -1,6 +1,9 @@
 #include "demo/InterleavedRecordingWriter.h"
 
-#include "demo/Mp4BoxReader.h"
+#include "io/TKBigEndian.h"
+#include "io/VRDMemoryByteSource.h"
+#include "mp4/Mp4BoxChildren.h"
+#include "mp4/Mp4BoxReader.h"
 #include "mp4/VRDCameraMp4Writer.h"
 
 #include <algorithm>
@@ -10,7 +13,15 @@
 namespace {
 
 using Bytes = InterleavedRecordingWriter::Bytes;
-using Box = Mp4BoxReader::Box;
+using Box = Mp4Box;
+
+template <typename T>
+T must(TKResult<T> result)
+{
+    if (!result)
+        throw std::runtime_error(result.error());
+    return *result;
+}
 
 struct Sample {
     int track = 0;
@@ -26,47 +37,47 @@ struct Track {
     std::vector<Sample> samples;
 };
 
-Box child(const Bytes &file, const Box &parent, const char *type)
+std::uint32_t bigEndian32(const Bytes &bytes, std::uint64_t offset)
 {
-    return Mp4BoxReader::find(Mp4BoxReader::children(file, parent), type);
+    if (offset > bytes.size() || bytes.size() - offset < 4)
+        throw std::runtime_error("read past the end of the file");
+    return TKBigEndian::read32(bytes.data() + offset);
 }
 
-std::uint32_t at32(const Bytes &file, const Box &box, std::size_t offset)
+Track readTrack(Mp4BoxReader &reader, const Bytes &file, const Box &trak, int index)
 {
-    return Mp4BoxReader::bigEndian32(file, box.payloadOffset() + offset);
-}
-
-Track readTrack(const Bytes &file, const Box &trak, int index)
-{
-    const Box mdia = child(file, trak, "mdia");
-    const Box stbl = child(file, child(file, mdia, "minf"), "stbl");
+    const auto child = [&](const Box &parent, const char *type) { return must(reader.child(parent, type)); };
+    const auto at32 = [&](const Bytes &bytes, const Box &box, std::size_t offset) {
+        return bigEndian32(bytes, box.payloadOffset() + offset);
+    };
+    const Box mdia = child(trak, "mdia");
+    const Box stbl = child(child(mdia, "minf"), "stbl");
     Track track;
-    const Box hdlr = child(file, mdia, "hdlr");
+    const Box hdlr = child(mdia, "hdlr");
     track.setup.handler.assign(reinterpret_cast<const char *>(file.data() + hdlr.payloadOffset() + 8), 4);
-    track.setup.timescale = at32(file, child(file, mdia, "mdhd"), 12);
-    const Box stsd = child(file, stbl, "stsd");
+    track.setup.timescale = at32(file, child(mdia, "mdhd"), 12);
+    const Box stsd = child(stbl, "stsd");
     track.setup.sampleDescription.assign(file.begin() + static_cast<std::ptrdiff_t>(stsd.offset),
                                          file.begin() + static_cast<std::ptrdiff_t>(stsd.end()));
-    const Box tkhd = child(file, trak, "tkhd");
-    track.setup.width = static_cast<std::uint16_t>(Mp4BoxReader::bigEndian32(file, tkhd.end() - 8) >> 16);
-    track.setup.height = static_cast<std::uint16_t>(Mp4BoxReader::bigEndian32(file, tkhd.end() - 4) >> 16);
+    const Box tkhd = child(trak, "tkhd");
+    track.setup.width = static_cast<std::uint16_t>(bigEndian32(file, tkhd.end() - 8) >> 16);
+    track.setup.height = static_cast<std::uint16_t>(bigEndian32(file, tkhd.end() - 4) >> 16);
 
-    const Box stsz = child(file, stbl, "stsz");
+    const Box stsz = child(stbl, "stsz");
     const std::uint32_t count = at32(file, stsz, 8);
     std::vector<std::uint32_t> durations;
-    const Box stts = child(file, stbl, "stts");
+    const Box stts = child(stbl, "stts");
     for (std::uint32_t i = 0, runs = at32(file, stts, 4); i < runs; ++i)
         durations.insert(durations.end(), at32(file, stts, 8 + 8 * i), at32(file, stts, 12 + 8 * i));
     std::set<std::uint32_t> syncSamples;
-    const auto tables = Mp4BoxReader::children(file, stbl);
-    const bool allSync = std::none_of(tables.begin(), tables.end(), [](const Box &box) { return box.type == "stss"; });
+    const bool allSync = !reader.child(stbl, "stss");
     if (!allSync) {
-        const Box stss = child(file, stbl, "stss");
+        const Box stss = child(stbl, "stss");
         for (std::uint32_t i = 0, n = at32(file, stss, 4); i < n; ++i)
             syncSamples.insert(at32(file, stss, 8 + 4 * i));
     }
-    const Box stsc = child(file, stbl, "stsc");
-    const Box stco = child(file, stbl, "stco");
+    const Box stsc = child(stbl, "stsc");
+    const Box stco = child(stbl, "stco");
     const std::uint32_t chunks = at32(file, stco, 4);
     const std::uint32_t runs = at32(file, stsc, 4);
     std::uint32_t sample = 0;
@@ -96,12 +107,15 @@ Track readTrack(const Bytes &file, const Box &trak, int index)
 std::vector<InterleavedRecordingWriter::Placed> InterleavedRecordingWriter::write(const Bytes &encoded, const std::vector<Bytes> &dataChunks,
                                        std::uint32_t dataDurationMs, const std::string &path)
 {
-    const auto moov = Mp4BoxReader::find(Mp4BoxReader::boxes(encoded, 0, encoded.size()), "moov");
+    VRDMemoryByteSource source(encoded);
+    Mp4BoxReader reader(source);
+    const Box moov = must(reader.child(reader.file(), "moov"));
     std::vector<Track> tracks;
-    for (const Box &box : Mp4BoxReader::children(encoded, moov)) {
-        if (box.type != "trak")
+    Mp4BoxChildren children(reader, moov);
+    for (Box box; children.next(box);) {
+        if (!box.is("trak"))
             continue;
-        Track track = readTrack(encoded, box, static_cast<int>(tracks.size()));
+        Track track = readTrack(reader, encoded, box, static_cast<int>(tracks.size()));
         if (track.setup.handler == "vide" || track.setup.handler == "soun")
             tracks.push_back(std::move(track));
     }

@@ -2,7 +2,7 @@
 // the scan, the cut-off check and the reference reader must neither crash,
 // hang nor hold more memory than their bounded window.
 #include "RepairFuzzReference.h"
-#include "blackbox/VRDMemoryByteSource.h"
+#include "io/VRDMemoryByteSource.h"
 #include "repair/VRDCutOffDetector.h"
 #include "repair/VRDMediaScanner.h"
 

@@ -1,10 +1,8 @@
 #include "repair/VRDCutOffDetector.h"
 
-#include "repair/VRDRepairBoxes.h"
+#include "mp4/Mp4BoxReader.h"
 
 #include <cstring>
-
-using VRDRepairBoxes::Fit;
 
 namespace {
 
@@ -18,9 +16,19 @@ VRDRecordingState cutOff(std::uint64_t begin, std::uint64_t end, std::string rea
     return {VRDRecordingState::Kind::CutOff, begin, end, std::move(reason)};
 }
 
-bool isPadding(const VRDRepairBoxes::Box &box)
+bool isPadding(const Mp4Box &box)
 {
     return box.is("free") || box.is("skip") || box.is("wide");
+}
+
+// A parent without bounds: a top-level box is read with the size it
+// declares, so a box that reaches past the end of the file (the media data
+// of a recording cut off) is seen as such instead of as an error.
+Mp4Box unbounded()
+{
+    Mp4Box box;
+    box.size = UINT64_MAX / 2;
+    return box;
 }
 
 } // namespace
@@ -28,30 +36,30 @@ bool isPadding(const VRDRepairBoxes::Box &box)
 VRDRecordingState VRDCutOffDetector::inspect(VRDByteSource &source)
 {
     const std::uint64_t fileSize = source.size();
-    const VRDRepairBoxes::Header fileType = VRDRepairBoxes::headerAt(source, 0, fileSize);
-    char brand[4] = {};
-    if (fileType.fit != Fit::Whole || !fileType.box.is("ftyp") || source.readAt(8, brand, 4) != 4
-        || std::memcmp(brand, "avc1", 4) != 0)
+    Mp4BoxReader reader(source);
+    const TKResult<Mp4Box> fileType = reader.boxAt(reader.file(), 0);
+    const TKResult<std::uint32_t> brand = fileType ? reader.payload32(*fileType, 0) : TKResult<std::uint32_t>(TKError{""});
+    if (!fileType || !fileType->is("ftyp") || !brand || *brand != 0x61766331) // "avc1"
         return notCamera("it does not start with the camera's ftyp box (brand avc1)");
 
-    VRDRepairBoxes::Header media = VRDRepairBoxes::headerAt(source, fileType.box.end(), fileSize);
-    while (media.fit == Fit::Whole && isPadding(media.box))
-        media = VRDRepairBoxes::headerAt(source, media.box.end(), fileSize);
-    if (media.fit == Fit::Unreadable && media.box.offset >= fileSize)
+    TKResult<Mp4Box> media = reader.boxAt(unbounded(), fileType->end());
+    while (media && isPadding(*media) && media->end() <= fileSize)
+        media = reader.boxAt(unbounded(), media->end());
+    if (!media && fileType->end() >= fileSize)
         return notCamera("it holds no media data");
-    if (media.fit == Fit::Unreadable)
+    if (!media)
         return cutOff(0, 0, "it ends inside the media data's header");
-    if (!media.box.is("mdat"))
+    if (!media->is("mdat"))
         return notCamera("its media data box is missing");
 
-    const std::uint64_t begin = media.box.payloadOffset();
-    if (media.fit == Fit::PastParent)
+    const std::uint64_t begin = media->payloadOffset();
+    if (media->end() > fileSize)
         return cutOff(begin, fileSize, "the media data runs past the end of the file and the index is missing");
 
-    const VRDRepairBoxes::Header movie = VRDRepairBoxes::headerAt(source, media.box.end(), fileSize);
-    if (movie.fit == Fit::Whole && movie.box.is("moov"))
-        return {VRDRecordingState::Kind::Healthy, begin, media.box.end(), {}};
-    if (movie.box.offset >= fileSize)
-        return cutOff(begin, media.box.end(), "the index after the media data is missing");
-    return cutOff(begin, media.box.end(), "the index after the media data is cut short");
+    const TKResult<Mp4Box> movie = reader.boxAt(unbounded(), media->end());
+    if (movie && movie->is("moov") && movie->end() <= fileSize)
+        return {VRDRecordingState::Kind::Healthy, begin, media->end(), {}};
+    if (media->end() >= fileSize)
+        return cutOff(begin, media->end(), "the index after the media data is missing");
+    return cutOff(begin, media->end(), "the index after the media data is cut short");
 }

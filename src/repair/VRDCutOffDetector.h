@@ -1,6 +1,6 @@
 #pragma once
 
-#include "blackbox/VRDByteSource.h"
+#include "io/VRDByteSource.h"
 
 #include <cstdint>
 #include <string>

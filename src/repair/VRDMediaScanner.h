@@ -1,6 +1,6 @@
 #pragma once
 
-#include "blackbox/VRDByteSource.h"
+#include "io/VRDByteSource.h"
 #include "repair/VRDAacFrameSplitter.h"
 #include "repair/VRDH264AccessUnitReader.h"
 #include "repair/VRDH264FrameCheck.h"

@@ -1,6 +1,6 @@
 #include "repair/VRDRecordingRepairer.h"
 
-#include "blackbox/VRDFileByteSource.h"
+#include "io/VRDFileByteSource.h"
 #include "mp4/VRDCameraMp4Writer.h"
 #include "repair/VRDCutOffDetector.h"
 #include "repair/VRDKeyFrameDecodeCheck.h"

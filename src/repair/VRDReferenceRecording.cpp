@@ -1,24 +1,24 @@
 #include "repair/VRDReferenceRecording.h"
 
+#include "io/TKBigEndian.h"
+#include "mp4/Mp4BoxChildren.h"
+#include "mp4/Mp4BoxReader.h"
 #include "repair/VRDCutOffDetector.h"
-#include "repair/VRDRepairBoxes.h"
 
 #include <algorithm>
 #include <map>
 #include <span>
-
-using namespace VRDRepairBoxes;
 
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 using Span = std::span<const std::uint8_t>;
 
-// An index this large belongs to no recording of the camera's.
-constexpr std::uint64_t kLargestMovie = 256u << 20;
+// No table of a camera recording comes near this; a larger size is damage.
+constexpr std::uint64_t kLargestTable = 64u << 20;
 constexpr std::size_t kPatternChunks = 256;
-constexpr std::size_t kVisualEntryFields = 78;
-constexpr std::size_t kAudioEntryFields = 28;
+constexpr std::uint64_t kVisualEntryFields = 78;
+constexpr std::uint64_t kAudioEntryFields = 28;
 constexpr std::size_t kTableHeader = 8; // version, flags, entry count
 
 struct ChunkAt {
@@ -26,21 +26,36 @@ struct ChunkAt {
     VRDReferenceChunk chunk;
 };
 
-std::optional<Span> childPayload(Span parent, std::string_view type, std::uint64_t skip = 0)
+std::uint32_t read32(Span bytes, std::size_t at)
 {
-    const std::optional<Box> box = child(parent, type, skip);
-    if (!box)
-        return std::nullopt;
-    return payloadOf(parent, *box);
+    return at + 4 <= bytes.size() ? TKBigEndian::read32(bytes.data() + at) : 0;
 }
 
-std::optional<Span> path(Span root, std::initializer_list<std::string_view> types)
+std::uint16_t read16(Span bytes, std::size_t at)
 {
-    std::optional<Span> at = root;
+    return at + 2 <= bytes.size() ? static_cast<std::uint16_t>(bytes[at] << 8 | bytes[at + 1]) : 0;
+}
+
+// The payload of the child of that type; nothing when it is missing or damaged.
+std::optional<Bytes> childPayload(Mp4BoxReader &reader, const Mp4Box &parent, std::string_view type)
+{
+    const TKResult<Mp4Box> box = reader.child(parent, type);
+    if (!box)
+        return std::nullopt;
+    TKResult<Bytes> payload = reader.payload(*box, kLargestTable);
+    if (!payload)
+        return std::nullopt;
+    return std::move(payload.value());
+}
+
+std::optional<Mp4Box> path(Mp4BoxReader &reader, const Mp4Box &root, std::initializer_list<std::string_view> types)
+{
+    Mp4Box at = root;
     for (std::string_view type : types) {
-        at = childPayload(*at, type);
-        if (!at)
+        const TKResult<Mp4Box> next = reader.child(at, type);
+        if (!next)
             return std::nullopt;
+        at = *next;
     }
     return at;
 }
@@ -97,19 +112,25 @@ Bytes audioSpecificConfig(Span esds)
     return {};
 }
 
-Bytes decoderConfig(Span stsd, const std::string &handler)
+// The first sample entry's codec configuration: avcC for H.264, the
+// AudioSpecificConfig inside esds for AAC.
+Bytes decoderConfig(Mp4BoxReader &reader, const Mp4Box &stsd, const std::string &handler)
 {
-    const std::vector<Box> sampleEntries = children(stsd, kTableHeader);
-    if (sampleEntries.empty())
+    Mp4BoxChildren entries(reader, stsd, kTableHeader);
+    Mp4Box entry;
+    if (!entries.next(entry))
         return {};
-    const Span entry = payloadOf(stsd, sampleEntries.front());
-    if (handler == "vide") {
-        const std::optional<Span> avcC = childPayload(entry, "avcC", kVisualEntryFields);
-        return avcC ? Bytes(avcC->begin(), avcC->end()) : Bytes{};
-    }
-    if (handler == "soun") {
-        const std::optional<Span> esds = childPayload(entry, "esds", kAudioEntryFields);
-        return esds ? audioSpecificConfig(*esds) : Bytes{};
+    const bool video = handler == "vide";
+    if (!video && handler != "soun")
+        return {};
+    Mp4BoxChildren properties(reader, entry, video ? kVisualEntryFields : kAudioEntryFields);
+    for (Mp4Box property; properties.next(property);) {
+        if (!property.is(video ? "avcC" : "esds"))
+            continue;
+        TKResult<Bytes> payload = reader.payload(property, kLargestTable);
+        if (!payload)
+            return {};
+        return video ? std::move(payload.value()) : audioSpecificConfig(*payload);
     }
     return {};
 }
@@ -144,13 +165,14 @@ void readSizes(Span stsz, VRDReferenceTrack &track)
 }
 
 // Chunk offsets with their sample counts, from stco or co64 and stsc.
-void readChunks(Span stbl, VRDReferenceChunk::Kind kind, VRDReferenceTrack &track, std::vector<ChunkAt> &chunks)
+void readChunks(Mp4BoxReader &reader, const Mp4Box &stbl, VRDReferenceChunk::Kind kind, VRDReferenceTrack &track,
+                std::vector<ChunkAt> &chunks)
 {
-    const std::optional<Span> stsc = childPayload(stbl, "stsc");
-    std::optional<Span> offsets = childPayload(stbl, "stco");
+    const std::optional<Bytes> stsc = childPayload(reader, stbl, "stsc");
+    std::optional<Bytes> offsets = childPayload(reader, stbl, "stco");
     const bool wide = !offsets;
     if (wide)
-        offsets = childPayload(stbl, "co64");
+        offsets = childPayload(reader, stbl, "co64");
     if (!stsc || !offsets)
         return;
     const std::uint32_t chunkCount = entries(*offsets, wide ? 8 : 4);
@@ -161,42 +183,48 @@ void readChunks(Span stbl, VRDReferenceChunk::Kind kind, VRDReferenceTrack &trac
             ++run;
         const std::uint32_t samples = runs > 0 ? read32(*stsc, kTableHeader + 12 * run + 4) : 0;
         track.largestChunk = std::max(track.largestChunk, samples);
-        const std::size_t at = kTableHeader + (wide ? 8 : 4) * chunk;
+        const std::size_t at = kTableHeader + (wide ? 8 : 4) * std::size_t{chunk};
         const std::uint64_t offset = wide ? std::uint64_t{read32(*offsets, at)} << 32 | read32(*offsets, at + 4)
                                           : read32(*offsets, at);
         chunks.push_back({offset, {kind, samples}});
     }
 }
 
-std::optional<VRDReferenceTrack> readTrack(Span trak, std::vector<ChunkAt> &chunks, bool isDataTrack)
+std::optional<VRDReferenceTrack> readTrack(VRDByteSource &source, Mp4BoxReader &reader, const Mp4Box &trak, std::vector<ChunkAt> &chunks,
+                                           bool isDataTrack)
 {
-    const std::optional<Span> mdia = childPayload(trak, "mdia");
-    const std::optional<Span> hdlr = mdia ? childPayload(*mdia, "hdlr") : std::nullopt;
-    const std::optional<Span> mdhd = mdia ? childPayload(*mdia, "mdhd") : std::nullopt;
-    const std::optional<Span> stbl = mdia ? path(*mdia, {"minf", "stbl"}) : std::nullopt;
-    if (!hdlr || !mdhd || !stbl || hdlr->size() < 12)
+    const TKResult<Mp4Box> mdia = reader.child(trak, "mdia");
+    if (!mdia)
+        return std::nullopt;
+    const std::optional<Bytes> hdlr = childPayload(reader, *mdia, "hdlr");
+    const std::optional<Bytes> mdhd = childPayload(reader, *mdia, "mdhd");
+    const std::optional<Mp4Box> stbl = path(reader, *mdia, {"minf", "stbl"});
+    if (!hdlr || !mdhd || !stbl || hdlr->size() < 12 || mdhd->empty())
         return std::nullopt;
     VRDReferenceTrack track;
     track.handler.assign(reinterpret_cast<const char *>(hdlr->data() + 8), 4);
     track.timescale = read32(*mdhd, (*mdhd)[0] == 1 ? 20 : 12);
-    const std::optional<Box> stsd = child(*stbl, "stsd");
-    if (stsd) {
-        const Span whole = stbl->subspan(static_cast<std::size_t>(stsd->offset), static_cast<std::size_t>(stsd->size));
-        track.sampleDescription.assign(whole.begin(), whole.end());
-        track.decoderConfig = decoderConfig(payloadOf(*stbl, *stsd), track.handler);
+    // The whole stsd box is copied into the recovered file as it is.
+    if (const TKResult<Mp4Box> stsd = reader.child(*stbl, "stsd"); stsd && stsd->size <= kLargestTable) {
+        track.sampleDescription.resize(static_cast<std::size_t>(stsd->size));
+        if (source.readAt(stsd->offset, track.sampleDescription.data(), track.sampleDescription.size())
+            == track.sampleDescription.size())
+            track.decoderConfig = decoderConfig(reader, *stsd, track.handler);
+        else
+            track.sampleDescription.clear();
     }
-    if (const std::optional<Span> tkhd = childPayload(trak, "tkhd"); tkhd && tkhd->size() >= 8) {
+    if (const std::optional<Bytes> tkhd = childPayload(reader, trak, "tkhd"); tkhd && tkhd->size() >= 8) {
         track.width = read16(*tkhd, tkhd->size() - 8);
         track.height = read16(*tkhd, tkhd->size() - 4);
     }
-    if (const std::optional<Span> stts = childPayload(*stbl, "stts"))
+    if (const std::optional<Bytes> stts = childPayload(reader, *stbl, "stts"))
         readDurations(*stts, track);
-    if (const std::optional<Span> stsz = childPayload(*stbl, "stsz"))
+    if (const std::optional<Bytes> stsz = childPayload(reader, *stbl, "stsz"))
         readSizes(*stsz, track);
     const VRDReferenceChunk::Kind kind = isDataTrack ? VRDReferenceChunk::Kind::Data
         : track.handler == "vide"                    ? VRDReferenceChunk::Kind::Video
                                                      : VRDReferenceChunk::Kind::Audio;
-    readChunks(*stbl, kind, track, chunks);
+    readChunks(reader, *stbl, kind, track, chunks);
     return track;
 }
 
@@ -209,26 +237,23 @@ std::optional<VRDReferenceRecording> VRDReferenceRecording::read(VRDByteSource &
         error = state.kind == VRDRecordingState::Kind::CutOff ? "it is cut off itself" : "it is not the camera's recording";
         return std::nullopt;
     }
-    const Header movie = headerAt(source, state.mediaEnd, source.size());
-    if (movie.box.size - movie.box.headerSize > kLargestMovie) {
-        error = "its index is too large";
-        return std::nullopt;
-    }
-    Bytes moov(static_cast<std::size_t>(movie.box.size - movie.box.headerSize));
-    if (source.readAt(movie.box.payloadOffset(), moov.data(), moov.size()) != moov.size()) {
-        error = "its index cannot be read";
+    Mp4BoxReader reader(source);
+    const TKResult<Mp4Box> movie = reader.boxAt(reader.file(), state.mediaEnd);
+    if (!movie) {
+        error = "its index cannot be read: " + movie.error();
         return std::nullopt;
     }
 
     VRDReferenceRecording reference;
     std::vector<ChunkAt> chunks;
-    const std::vector<Box> movieChildren = children(moov);
-    for (std::size_t i = 0; i < movieChildren.size(); ++i) {
-        if (!movieChildren[i].is("trak"))
+    Mp4BoxChildren children(reader, *movie);
+    std::size_t index = 0;
+    for (Mp4Box box; children.next(box); ++index) {
+        if (!box.is("trak"))
             continue;
         // The data track is moov's fifth child, whatever its handler says.
-        const bool isDataTrack = i == 4;
-        std::optional<VRDReferenceTrack> track = readTrack(payloadOf(moov, movieChildren[i]), chunks, isDataTrack);
+        const bool isDataTrack = index == 4;
+        std::optional<VRDReferenceTrack> track = readTrack(source, reader, box, chunks, isDataTrack);
         if (!track)
             continue;
         if (isDataTrack)
@@ -238,11 +263,13 @@ std::optional<VRDReferenceRecording> VRDReferenceRecording::read(VRDByteSource &
         else if (track->handler == "soun" && !reference.audio)
             reference.audio = std::move(track);
     }
-    if (!reference.video || reference.video->decoderConfig.empty() || reference.video->timescale == 0) {
+    if (!reference.video || reference.video->decoderConfig.empty() || reference.video->timescale == 0
+        || reference.video->sampleDescription.empty()) {
         error = "it has no H.264 video track";
         return std::nullopt;
     }
-    if (reference.audio && (reference.audio->decoderConfig.empty() || reference.audio->timescale == 0))
+    if (reference.audio
+        && (reference.audio->decoderConfig.empty() || reference.audio->timescale == 0 || reference.audio->sampleDescription.empty()))
         reference.audio.reset();
 
     std::sort(chunks.begin(), chunks.end(), [](const ChunkAt &a, const ChunkAt &b) { return a.offset < b.offset; });

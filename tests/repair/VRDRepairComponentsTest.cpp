@@ -1,7 +1,7 @@
 // The parts of recovery one by one: the cut-off check on laid-out files, the
 // data-chunk layout test, Exp-Golomb reading, and the H.264 and AAC sample
 // finders against the sample tables ffmpeg wrote for a demo recording.
-#include "blackbox/VRDMemoryByteSource.h"
+#include "io/VRDMemoryByteSource.h"
 #include "demo/CameraMp4Writer.h"
 #include "repair/VRDAacFrameSplitter.h"
 #include "repair/VRDCutOffDetector.h"
