@@ -1,6 +1,7 @@
 #include "mp4/VRDCameraMp4Writer.h"
 
 #include "mp4/VRDCameraMovieBox.h"
+#include "mp4/Mp4BoxBuilder.h"
 #include "mp4/VRDMp4Bytes.h"
 
 #include <cstring>
@@ -18,7 +19,7 @@ Bytes fileTypeBox()
     appendText(payload, "avc1");
     append32(payload, 0);
     appendText(payload, "avc1isommp41");
-    return box("ftyp", payload);
+    return Mp4BoxBuilder::box("ftyp", payload);
 }
 
 // A whole stsd box with at least one entry and nothing after it.
