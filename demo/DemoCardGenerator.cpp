@@ -2,6 +2,7 @@
 
 #include "demo/BlackBoxRecordWriter.h"
 #include "demo/CameraLayoutRewriter.h"
+#include "demo/DemoCutOffEvent.h"
 #include "demo/FfmpegEncoder.h"
 
 #include <QDir>
@@ -51,6 +52,18 @@ QString DemoCardGenerator::writeRecordings()
     for (const DemoCardPlan::OddFile &odd : m_plan.oddFiles()) {
         if (QString error = writeFile(odd.relativePath, firstRecording); !error.isEmpty())
             return error;
+    }
+    return writeCutOffEvent();
+}
+
+QString DemoCardGenerator::writeCutOffEvent() const
+{
+    if (!m_options.withVideo || !DemoCutOffEvent::onCard(m_options.plan))
+        return {};
+    try {
+        DemoCutOffEvent(m_plan).write(m_options.outputDirectory.toStdString(), m_encoded);
+    } catch (const std::exception &failure) {
+        return QString("cannot write the cut-off event: %1").arg(failure.what());
     }
     return {};
 }

@@ -25,6 +25,8 @@ public:
 
 private:
     QString encodeStreams();
+    // The crash: an event pair cut off in the middle of a chunk, between healthy pairs.
+    QString writeCutOffEvent() const;
     QString writeFile(const std::string &relativePath, const std::vector<std::uint8_t> &bytes) const;
     QString writeRecording(const DemoCardPlan::Recording &recording, const std::vector<BlackBoxSample> &samples,
                            std::vector<std::uint8_t> *bytesOut = nullptr) const;

@@ -11,6 +11,7 @@ packages=(
   qt6-qpa-plugins libgl-dev libglx-dev libegl-dev
   libmpv-dev mpv libjs-leaflet
   ffmpeg dosfstools mtools pkexec gpsbabel
+  libavcodec-dev libavutil-dev
   xvfb xauth x11-apps imagemagick
   python3 python3-dbusmock dbus dbus-x11
 )

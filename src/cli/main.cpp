@@ -6,6 +6,7 @@
 #include "cli/DrvinfoCommand.h"
 #include "cli/FormatCommand.h"
 #include "cli/ListCommand.h"
+#include "cli/RepairCommand.h"
 #include "cli/TelemetryCommand.h"
 #include "cli/TripsCommand.h"
 
@@ -36,6 +37,7 @@ const std::array<Command, 8> kCommands{{
     {"format", "format a card for the dashcam, keeping its config.bin", cli::runFormat},
     {"telemetry", "show the G-sensor and GPS samples embedded in a recording", cli::runTelemetry},
     {"trips", "group a card's recordings into drives and parking spans", cli::runTrips},
+    {"repair", "recover recordings cut off by a power loss into RECOVERED/", cli::runRepair},
 }};
 
 int printUsage()

@@ -1,5 +1,6 @@
 #include "mp4/VRDCameraMovieBox.h"
 
+#include "mp4/Mp4BoxBuilder.h"
 #include "mp4/VRDMp4Bytes.h"
 
 #include <algorithm>
@@ -46,8 +47,8 @@ Bytes dataSampleDescription()
     append16(entry, 1); // data reference index
     Bytes payload = fullBoxHeader();
     append32(payload, 1);
-    appendBytes(payload, box("tovk", entry));
-    return box("stsd", payload);
+    appendBytes(payload, Mp4BoxBuilder::box("tovk", entry));
+    return Mp4BoxBuilder::box("stsd", payload);
 }
 
 } // namespace
@@ -63,9 +64,9 @@ VRDCameraMovieBox::Bytes VRDCameraMovieBox::build(const std::vector<MediaTrack> 
     for (std::size_t i = 0; i < tracks.size(); ++i)
         appendBytes(payload, mediaTrack(tracks[i], static_cast<std::uint32_t>(i + 1)));
     for (std::size_t i = tracks.size(); i < kTracksBeforeData; ++i)
-        appendBytes(payload, box("free", {}));
+        appendBytes(payload, Mp4BoxBuilder::box("free", {}));
     appendBytes(payload, dataTrack(dataTable, dataTrackId));
-    return box("moov", payload);
+    return Mp4BoxBuilder::box("moov", payload);
 }
 
 VRDCameraMovieBox::Bytes VRDCameraMovieBox::movieHeader(std::uint64_t durationMs, std::uint32_t nextTrackId)
@@ -79,7 +80,7 @@ VRDCameraMovieBox::Bytes VRDCameraMovieBox::movieHeader(std::uint64_t durationMs
     appendUnityMatrix(payload);
     appendZeros(payload, 24);      // pre-defined
     append32(payload, nextTrackId);
-    return box("mvhd", payload);
+    return Mp4BoxBuilder::box("mvhd", payload);
 }
 
 VRDCameraMovieBox::Bytes VRDCameraMovieBox::mediaTrack(const MediaTrack &track, std::uint32_t trackId)
@@ -90,11 +91,11 @@ VRDCameraMovieBox::Bytes VRDCameraMovieBox::mediaTrack(const MediaTrack &track, 
     if (video) {
         Bytes vmhd = fullBoxHeader(1);
         appendZeros(vmhd, 8); // graphics mode, colour
-        mediaInformationHeader = box("vmhd", vmhd);
+        mediaInformationHeader = Mp4BoxBuilder::box("vmhd", vmhd);
     } else {
         Bytes smhd = fullBoxHeader();
         appendZeros(smhd, 4); // balance, reserved
-        mediaInformationHeader = box("smhd", smhd);
+        mediaInformationHeader = Mp4BoxBuilder::box("smhd", smhd);
     }
     Bytes sampleTable;
     appendBytes(sampleTable, track.sampleDescription);
@@ -105,35 +106,35 @@ VRDCameraMovieBox::Bytes VRDCameraMovieBox::mediaTrack(const MediaTrack &track, 
     appendBytes(sampleTable, table.sampleSizes());
     appendBytes(sampleTable, table.chunkOffsets());
 
-    const Bytes minf = container("minf", {mediaInformationHeader, dataInformation(), box("stbl", sampleTable)});
-    const Bytes mdia = container("mdia", {
+    const Bytes minf = Mp4BoxBuilder::container("minf", {mediaInformationHeader, dataInformation(), Mp4BoxBuilder::box("stbl", sampleTable)});
+    const Bytes mdia = Mp4BoxBuilder::container("mdia", {
         mediaHeader(track.timescale, table.totalDuration()),
         handler(track.handler, video ? "VideoHandler" : "SoundHandler"),
         minf,
     });
     const std::uint64_t durationMs = toMilliseconds(table.totalDuration(), track.timescale);
-    return container("trak", {trackHeader(trackId, durationMs, !video, track.width, track.height), mdia});
+    return Mp4BoxBuilder::container("trak", {trackHeader(trackId, durationMs, !video, track.width, track.height), mdia});
 }
 
 VRDCameraMovieBox::Bytes VRDCameraMovieBox::dataTrack(const VRDMp4SampleTable &table, std::uint32_t trackId)
 {
     // The reader walks trak/3rd mdia/3rd minf/3rd stbl/5th stco: keep every
     // box on that path where it is.
-    const Bytes stbl = container("stbl", {
+    const Bytes stbl = Mp4BoxBuilder::container("stbl", {
         dataSampleDescription(),
         table.timeToSample(),
         table.sampleToChunk(),
         table.sampleSizes(),
         table.chunkOffsets(),
     });
-    const Bytes minf = container("minf", {box("nmhd", fullBoxHeader()), dataInformation(), stbl});
-    const Bytes mdia = container("mdia", {
+    const Bytes minf = Mp4BoxBuilder::container("minf", {Mp4BoxBuilder::box("nmhd", fullBoxHeader()), dataInformation(), stbl});
+    const Bytes mdia = Mp4BoxBuilder::container("mdia", {
         mediaHeader(kMovieTimescale, table.totalDuration()),
         handler("data", "TovikSensorData"),
         minf,
     });
     const std::uint64_t durationMs = table.totalDuration();
-    return container("trak", {trackHeader(trackId, durationMs, false, 0, 0), editList(durationMs), mdia});
+    return Mp4BoxBuilder::container("trak", {trackHeader(trackId, durationMs, false, 0, 0), editList(durationMs), mdia});
 }
 
 VRDCameraMovieBox::Bytes VRDCameraMovieBox::trackHeader(std::uint32_t trackId, std::uint64_t durationMs, bool audio,
@@ -156,7 +157,7 @@ VRDCameraMovieBox::Bytes VRDCameraMovieBox::trackHeader(std::uint32_t trackId, s
     appendUnityMatrix(payload);
     append32(payload, static_cast<std::uint32_t>(width) << 16);
     append32(payload, static_cast<std::uint32_t>(height) << 16);
-    return box("tkhd", payload);
+    return Mp4BoxBuilder::box("tkhd", payload);
 }
 
 VRDCameraMovieBox::Bytes VRDCameraMovieBox::mediaHeader(std::uint32_t timescale, std::uint64_t duration)
@@ -166,7 +167,7 @@ VRDCameraMovieBox::Bytes VRDCameraMovieBox::mediaHeader(std::uint32_t timescale,
     appendTimeAndDuration(payload, wide, timescale, duration);
     append16(payload, kLanguageUndetermined);
     appendZeros(payload, 2);
-    return box("mdhd", payload);
+    return Mp4BoxBuilder::box("mdhd", payload);
 }
 
 VRDCameraMovieBox::Bytes VRDCameraMovieBox::handler(std::string_view type, std::string_view name)
@@ -177,15 +178,15 @@ VRDCameraMovieBox::Bytes VRDCameraMovieBox::handler(std::string_view type, std::
     appendZeros(payload, 12);
     appendText(payload, name);
     payload.push_back(0);
-    return box("hdlr", payload);
+    return Mp4BoxBuilder::box("hdlr", payload);
 }
 
 VRDCameraMovieBox::Bytes VRDCameraMovieBox::dataInformation()
 {
     Bytes dref = fullBoxHeader();
     append32(dref, 1);
-    appendBytes(dref, box("url ", fullBoxHeader(1))); // media in this file
-    return container("dinf", {box("dref", dref)});
+    appendBytes(dref, Mp4BoxBuilder::box("url ", fullBoxHeader(1))); // media in this file
+    return Mp4BoxBuilder::container("dinf", {Mp4BoxBuilder::box("dref", dref)});
 }
 
 VRDCameraMovieBox::Bytes VRDCameraMovieBox::editList(std::uint64_t durationMs)
@@ -195,7 +196,7 @@ VRDCameraMovieBox::Bytes VRDCameraMovieBox::editList(std::uint64_t durationMs)
     append32(payload, static_cast<std::uint32_t>(std::min<std::uint64_t>(durationMs, UINT32_MAX)));
     append32(payload, 0);          // media time
     append32(payload, 0x00010000); // rate 1.0
-    return container("edts", {box("elst", payload)});
+    return Mp4BoxBuilder::container("edts", {Mp4BoxBuilder::box("elst", payload)});
 }
 
 std::uint64_t VRDCameraMovieBox::toMilliseconds(std::uint64_t duration, std::uint32_t timescale)

@@ -1,6 +1,7 @@
 #include "mp4/VRDCameraMp4Writer.h"
 
 #include "mp4/VRDCameraMovieBox.h"
+#include "mp4/Mp4BoxBuilder.h"
 #include "mp4/VRDMp4Bytes.h"
 
 #include <cstring>
@@ -18,7 +19,7 @@ Bytes fileTypeBox()
     appendText(payload, "avc1");
     append32(payload, 0);
     appendText(payload, "avc1isommp41");
-    return box("ftyp", payload);
+    return Mp4BoxBuilder::box("ftyp", payload);
 }
 
 // A whole stsd box with at least one entry and nothing after it.
@@ -136,6 +137,11 @@ bool VRDCameraMp4Writer::finish()
     if (!m_file.append(movie) || !m_file.patch(m_mdatOffset, mdatSizeField) || !m_file.close())
         return fail(m_file.error());
     return true;
+}
+
+std::uint64_t VRDCameraMp4Writer::nextSampleOffset() const
+{
+    return m_started ? m_file.size() : fileTypeBox().size() + kBoxHeaderSize;
 }
 
 const std::string &VRDCameraMp4Writer::error() const

@@ -42,6 +42,8 @@ public:
     // (the caller deletes it). error() says why in one line.
     bool finish();
     const std::string &error() const;
+    // The file offset where the next sample or data chunk will land.
+    std::uint64_t nextSampleOffset() const;
     // True when the failure came from a read-only medium.
     bool writeProtected() const { return m_file.writeProtected(); }
 

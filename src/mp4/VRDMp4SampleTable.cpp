@@ -1,5 +1,6 @@
 #include "mp4/VRDMp4SampleTable.h"
 
+#include "mp4/Mp4BoxBuilder.h"
 #include "mp4/VRDMp4Bytes.h"
 
 #include <algorithm>
@@ -33,7 +34,7 @@ VRDMp4SampleTable::Bytes VRDMp4SampleTable::timeToSample() const
         append32(payload, run.count);
         append32(payload, run.duration);
     }
-    return box("stts", payload);
+    return Mp4BoxBuilder::box("stts", payload);
 }
 
 VRDMp4SampleTable::Bytes VRDMp4SampleTable::syncSamples() const
@@ -42,7 +43,7 @@ VRDMp4SampleTable::Bytes VRDMp4SampleTable::syncSamples() const
     append32(payload, static_cast<std::uint32_t>(m_syncSamples.size()));
     for (std::uint32_t number : m_syncSamples)
         append32(payload, number);
-    return box("stss", payload);
+    return Mp4BoxBuilder::box("stss", payload);
 }
 
 VRDMp4SampleTable::Bytes VRDMp4SampleTable::sampleToChunk() const
@@ -60,7 +61,7 @@ VRDMp4SampleTable::Bytes VRDMp4SampleTable::sampleToChunk() const
     Bytes payload = fullBoxHeader();
     append32(payload, entryCount);
     appendBytes(payload, entries);
-    return box("stsc", payload);
+    return Mp4BoxBuilder::box("stsc", payload);
 }
 
 VRDMp4SampleTable::Bytes VRDMp4SampleTable::sampleSizes() const
@@ -74,7 +75,7 @@ VRDMp4SampleTable::Bytes VRDMp4SampleTable::sampleSizes() const
         for (std::uint32_t size : m_sizes)
             append32(payload, size);
     }
-    return box("stsz", payload);
+    return Mp4BoxBuilder::box("stsz", payload);
 }
 
 VRDMp4SampleTable::Bytes VRDMp4SampleTable::chunkOffsets() const
@@ -83,5 +84,5 @@ VRDMp4SampleTable::Bytes VRDMp4SampleTable::chunkOffsets() const
     append32(payload, static_cast<std::uint32_t>(m_chunkOffsets.size()));
     for (std::uint64_t offset : m_chunkOffsets)
         append32(payload, static_cast<std::uint32_t>(offset));
-    return box("stco", payload);
+    return Mp4BoxBuilder::box("stco", payload);
 }
