@@ -13,7 +13,6 @@
 #include <QCoreApplication>
 #include <QStringList>
 
-#include <array>
 #include <clocale>
 
 namespace {
@@ -28,7 +27,7 @@ struct Command {
 
 // Each entry's function lives in <Name>Command.cpp and takes the arguments
 // after the sub-command name.
-const std::array<Command, 8> kCommands{{
+const Command kCommands[] = {
     {"list", "list the recordings of a folder and their front/rear pairs", cli::runList},
     {"config", "show, change or create a config.bin", cli::runConfig},
     {"drvinfo", "show or export the drive-information log", cli::runDrvinfo},
@@ -38,7 +37,7 @@ const std::array<Command, 8> kCommands{{
     {"telemetry", "show the G-sensor and GPS samples embedded in a recording", cli::runTelemetry},
     {"trips", "group a card's recordings into drives and parking spans", cli::runTrips},
     {"repair", "recover recordings cut off by a power loss into RECOVERED/", cli::runRepair},
-}};
+};
 
 int printUsage()
 {
