@@ -7,8 +7,8 @@
 
 // Runs commands as child processes, never through a shell. Administrator
 // rights come from pkexec (polkit asks for the password) unless the program
-// already runs as root; mkfs.fat then goes through the installed format
-// helper, when there is one.
+// already runs as root. Through pkexec, mkfs.fat is run by the format helper
+// when the package has installed it and its polkit action.
 class TKProcessCommandRunner : public TKCommandRunner {
 public:
     explicit TKProcessCommandRunner(TKFormatHelperInstallation formatHelper = {});
