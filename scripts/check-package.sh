@@ -60,6 +60,10 @@ done
 for program in usr/bin/tovik usr/bin/tovik-viewer "${HELPER#/}"; do
   [ -x "$TREE/$program" ] || fail "/$program is not executable"
 done
+# What runs as root stays small: no Qt in the format helper.
+if readelf -d "$TREE$HELPER" | grep -q 'NEEDED.*libQt'; then
+  fail "$HELPER links Qt"
+fi
 
 echo "== control fields"
 dpkg-deb -f "$DEB" Package Version Architecture Depends Recommends
