@@ -14,6 +14,8 @@ packages=(
   libavcodec-dev libavutil-dev
   xvfb xauth x11-apps imagemagick
   python3 python3-dbusmock dbus dbus-x11
+  dpkg-dev lintian desktop-file-utils appstream librsvg2-bin libxml2-utils
+  man-db bash-completion file
 )
 
 missing=()

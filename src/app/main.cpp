@@ -21,7 +21,7 @@ int main(int argc, char **argv)
     QCoreApplication::setOrganizationName(QStringLiteral("Tovik"));
     QCoreApplication::setApplicationName(QStringLiteral("tovik-viewer"));
     QGuiApplication::setApplicationDisplayName(QStringLiteral("Tovik Viewer"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("tovik-viewer"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.tovik.Viewer"));
     QGuiApplication::setWindowIcon(TKImage::named(QStringLiteral("app_icon")).icon());
 
     QCommandLineParser parser;
