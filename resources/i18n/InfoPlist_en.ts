@@ -127,6 +127,27 @@
         <source>Map</source>
         <translation>Map</translation>
     </message>
+    <message id="player.trips">
+        <source>Drives</source>
+        <translation>Drives</translation>
+    </message>
+    <!-- Drives panel, right of a drive's times: %1 km, %2 top km/h, %3 events -->
+    <message id="trips.drive">
+        <source>%1 km · %2 km/h · %3 events</source>
+        <translation>%1 km · %2 km/h · %3 events</translation>
+    </message>
+    <message id="trips.parking">
+        <source>parked · %1 events</source>
+        <translation>parked · %1 events</translation>
+    </message>
+    <message id="trips.reading">
+        <source>Reading the drives: %1 recordings</source>
+        <translation>Reading the drives: %1 recordings</translation>
+    </message>
+    <message id="trips.summary">
+        <source>%1 drives, %2 parked; click a time line to play</source>
+        <translation>%1 drives, %2 parked; click a time line to play</translation>
+    </message>
     <!-- Settings window -->
     <message id="setting.window_title">
         <source>Tovik Settings</source>

@@ -24,6 +24,16 @@ struct VRDTripEvent {
     bool eventFile = false;    // the camera's own event recording
 };
 
+// One recording on a span's time line.
+struct VRDTripBlock {
+    enum class Kind { Always, Motion, Event };
+
+    Kind kind = Kind::Always;
+    double startUtc = 0;
+    double endUtc = 0;     // the start again when its length is not known
+    bool hasRoute = false; // it holds at least one plausible fix
+};
+
 // A drive (recordings that follow each other) or a parking span (motion
 // recordings), with the statistics of the one channel it was read from.
 struct VRDTrip {
@@ -35,8 +45,9 @@ struct VRDTrip {
     double distanceMetres = 0;
     double maxSpeedKmh = 0;
     std::vector<VRDTripEvent> events;
-    // One recording per moment, in time order.
+    // One recording per moment, in time order, and where each lies in time.
     std::vector<std::string> recordings;
+    std::vector<VRDTripBlock> blocks;
     // Stretches of plausible fixes; a gap in the fixes starts a new one.
     std::vector<std::vector<VRDTripPoint>> stretches;
 

@@ -129,7 +129,14 @@ VRDTrip VRDTripBuilder::assemble(VRDTrip::Kind kind, const std::vector<Placed> &
     trip.endUtc = span.front().end;
     for (const Placed &p : span) {
         trip.endUtc = std::max(trip.endUtc, p.end);
-        trip.recordings.push_back(p.recording->media->path());
+        const VRDMedia &media = *p.recording->media;
+        trip.recordings.push_back(media.path());
+        const VRDTripBlock::Kind blockKind = media.isEventMedia() ? VRDTripBlock::Kind::Event
+            : media.isMotionMedia()                               ? VRDTripBlock::Kind::Motion
+                                                                  : VRDTripBlock::Kind::Always;
+        const auto &samples = p.recording->track.samples;
+        const bool hasRoute = std::any_of(samples.begin(), samples.end(), [](const VRDTrackSample &s) { return s.validFix; });
+        trip.blocks.push_back({blockKind, p.start, p.end, hasRoute});
     }
     addRoute(trip, span);
     addEvents(trip, span);

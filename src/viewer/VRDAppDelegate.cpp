@@ -14,12 +14,15 @@
 #include "viewer/VRDStillCapture.h"
 #include "viewer/VRDSystemCaptureDialogs.h"
 #include "viewer/VRDTimeSetupController.h"
+#include "viewer/VRDTripsController.h"
+#include "viewer/VRDTripsView.h"
 #include "viewer/VRDWindowLayout.h"
 #include "widgets/TKImage.h"
 #include "widgets/TKImageButton.h"
 #include "widgets/TKLocalization.h"
 #include "widgets/TKMapPage.h"
 
+#include <QFile>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QHeaderView>
@@ -165,6 +168,7 @@ void VRDAppDelegate::setupInitialValues()
             &VRDAppDelegate::clickMediaListViewButton);
     connect(m_ui->informationButtonImageView, &QPushButton::clicked, this,
             &VRDAppDelegate::clickMapViewButton);
+    connect(m_ui->tripsButtonImageView, &QPushButton::clicked, this, &VRDAppDelegate::clickTripsViewButton);
     connect(m_ui->closeButton, &QPushButton::clicked, this, &VRDAppDelegate::closeWindow);
     connect(m_ui->settingsButton, &QPushButton::clicked, this, &VRDAppDelegate::showSettingPanel);
     connect(m_ui->timeSetupButton, &QPushButton::clicked, this, &VRDAppDelegate::showTimeSetupPanel);
@@ -188,6 +192,8 @@ void VRDAppDelegate::setupInitialValues()
     m_ui->videoContainerView->hide();
     m_ui->subVideoContainerView->hide();
     loadMapPage();
+    m_tripsController = new VRDTripsController(*m_ui->tripsView, m_mapPage, this);
+    connect(m_tripsController, &VRDTripsController::momentRequested, this, &VRDAppDelegate::playMoment);
     connectPlaybackControls();
     layoutWindow();
 }
@@ -362,6 +368,33 @@ void VRDAppDelegate::mediaListChanged(VRDMediaList &)
     m_windowLayout->setRightViewMode(VRDWindowLayout::MediaList);
     m_windowLayout->updateSideViewButton();
     m_mediaTableModel->reload();
+    m_tripsController->openFolder(QFile::decodeName(QByteArray::fromStdString(m_mediaList.directoryPath())));
+}
+
+void VRDAppDelegate::clickTripsViewButton()
+{
+    if (m_windowLayout->setRightViewMode(VRDWindowLayout::Trips))
+        m_windowLayout->updateSideViewButton();
+}
+
+void VRDAppDelegate::playMoment(const QString &path, double offsetSeconds)
+{
+    const std::string wanted = QFile::encodeName(path).toStdString();
+    for (std::size_t row = 0; row < m_mediaList.count(); ++row) {
+        const std::shared_ptr<const VRDMedia> media = m_mediaList.mediaAtIndex(row);
+        if (!media || media->path() != wanted)
+            continue;
+        // The engines know the recording's length once it plays.
+        auto started = std::make_shared<QMetaObject::Connection>();
+        *started = connect(m_playback.get(), &VRDDualPlaybackController::playbackStarted, this, [this, started, offsetSeconds] {
+            disconnect(*started);
+            const qint64 length = m_player1->length();
+            if (length > 0 && offsetSeconds > 0)
+                m_playback->videoPositionSliderMoved(std::clamp(offsetSeconds * 1000.0 / static_cast<double>(length), 0.0, 0.95));
+        });
+        emit changeAndPlayRequested(static_cast<int>(row));
+        return;
+    }
 }
 
 void VRDAppDelegate::clickMediaListViewButton()

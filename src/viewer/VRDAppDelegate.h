@@ -26,6 +26,7 @@ class VRDPlayInfo;
 class VRDScrollableVideoContainerView;
 class VRDSensorDisplay;
 class VRDStillCapture;
+class VRDTripsController;
 class VRDWindowLayout;
 
 // Owns the main window and the objects that live as long as it: the play
@@ -82,6 +83,7 @@ public:
     VRDDualPlaybackController &playback() { return *m_playback; }
     VRDSensorDisplay &sensorDisplay() { return *m_sensorDisplay; }
     VRDStillCapture &stillCapture() { return *m_stillCapture; }
+    VRDTripsController &tripsController() { return *m_tripsController; }
     // Null without a map page.
     TKMapPage *mapPage() const { return m_mapPage; }
 
@@ -95,6 +97,10 @@ public slots:
     void openMediaDirectory(const QString &path);
     void clickMediaListViewButton();
     void clickMapViewButton();
+    void clickTripsViewButton();
+    // Plays the recording at `path` (a path of the library) from that many
+    // seconds after its first sample.
+    void playMoment(const QString &path, double offsetSeconds);
     // Opens the settings window, or brings it forward when it is open.
     void showSettingPanel();
     // Opens the clock setup window, or brings it forward when it is open.
@@ -146,6 +152,7 @@ private:
     std::shared_ptr<VRDCaptureDialogs> m_captureDialogs;
     std::unique_ptr<VRDDualPlaybackController> m_playback;
     std::unique_ptr<VRDStillCapture> m_stillCapture;
+    VRDTripsController *m_tripsController = nullptr;
     // The settings or clock window: one of them at a time, brought forward
     // when asked for again.
     enum class DialogKind { Settings, TimeSetup };

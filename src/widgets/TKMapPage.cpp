@@ -49,6 +49,23 @@ void TKMapPage::setRoute(const QList<QPointF> &latitudeLongitude)
     runScript(QStringLiteral("setRoute([%1])").arg(points.join(',')));
 }
 
+void TKMapPage::setTripRoute(const QList<QList<SpeedPoint>> &stretches)
+{
+    QStringList texts;
+    for (const QList<SpeedPoint> &stretch : stretches) {
+        QStringList points;
+        points.reserve(stretch.size());
+        for (const SpeedPoint &point : stretch) {
+            points.append(QStringLiteral("[%1,%2,%3]")
+                              .arg(point.latitude, 0, 'f', 6)
+                              .arg(point.longitude, 0, 'f', 6)
+                              .arg(point.kmh, 0, 'f', 1));
+        }
+        texts.append('[' + points.join(',') + ']');
+    }
+    runScript(QStringLiteral("setTripRoute([%1])").arg(texts.join(',')));
+}
+
 void TKMapPage::askWhetherReady()
 {
     m_page->runJavaScript(QStringLiteral("window.tovikReady === true"), [this](const QVariant &answer) {

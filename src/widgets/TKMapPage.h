@@ -29,6 +29,15 @@ public:
     // Draws the whole route (latitude in x, longitude in y) and fits the map to it.
     void setRoute(const QList<QPointF> &latitudeLongitude);
 
+    struct SpeedPoint {
+        double latitude;
+        double longitude;
+        double kmh;
+    };
+    // Draws a drive's stretches of route coloured by speed, with a legend,
+    // under the recording's route, and fits the map to it; none removes it.
+    void setTripRoute(const QList<QList<SpeedPoint>> &stretches);
+
 signals:
     void ready();
 

@@ -52,7 +52,9 @@ TEST(VRDTripBuilder, RecordingsWithinTheGapAreOneDriveAndMotionRecordingsParkApa
     EXPECT_EQ(trips[0].kind, VRDTrip::Kind::Drive);
     EXPECT_EQ(names(trips[0]), (std::vector<std::string>{"alwa_20240315_081200_F.MP4", "alwa_20240315_081459_F.MP4"}));
     EXPECT_EQ(names(trips[1]), (std::vector<std::string>{"alwa_20240315_081800_F.MP4", "event_20240315_081920_F.MP4"}));
+    EXPECT_EQ(trips[1].blocks[1].kind, VRDTripBlock::Kind::Event);
     EXPECT_EQ(trips[2].kind, VRDTrip::Kind::Parking);
+    EXPECT_EQ(trips[2].blocks[0].kind, VRDTripBlock::Kind::Motion);
     EXPECT_EQ(names(trips[2]), (std::vector<std::string>{"motion_20240315_090000_F.MP4", "evtF_20240315_093000_F.MP4",
                                                           "motion_20240315_100000_F.MP4"}));
     EXPECT_EQ(trips[3].kind, VRDTrip::Kind::Drive);
@@ -113,6 +115,11 @@ TEST(VRDTripBuilder, DistanceAndSpeedsComeFromPlausibleFixesWithGapsNeverBridged
                                                       moment("alwa_20240315_071300_F.MP4", empty)});
     ASSERT_EQ(withEmpty.size(), 1u);
     EXPECT_EQ(withEmpty[0].recordings.size(), 2u);
+    ASSERT_EQ(withEmpty[0].blocks.size(), 2u);
+    EXPECT_TRUE(withEmpty[0].blocks[0].hasRoute);
+    EXPECT_FALSE(withEmpty[0].blocks[1].hasRoute);
+    EXPECT_DOUBLE_EQ(withEmpty[0].blocks[1].startUtc, kT0 + 60);
+    EXPECT_DOUBLE_EQ(withEmpty[0].blocks[1].endUtc, kT0 + 60);
 }
 
 TEST(VRDTripBuilder, ExcursionsAndEventFilesBecomeEventsWithTheCardsThresholds)
