@@ -39,6 +39,18 @@
         <translation>Unknown</translation>
     </message>
     <!-- Tool tips of the player window's buttons -->
+    <message id="player.recover">
+        <source>Recover</source>
+        <translation>Recover</translation>
+    </message>
+    <message id="player.recover_all">
+        <source>Recover %1 cut-off recordings</source>
+        <translation>Recover %1 cut-off recordings</translation>
+    </message>
+    <message id="player.cancel">
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
     <message id="player.play">
         <source>Play</source>
         <translation>Play</translation>
@@ -1020,6 +1032,24 @@
     <message id="msg.play_fail">
         <source>The recording could not be played.</source>
         <translation>The recording could not be played.</translation>
+    </message>
+    <message id="msg.cut_off">
+        <source>This recording was cut off: the camera probably lost power before it could finish it.</source>
+        <translation>This recording was cut off: the camera probably lost power before it could finish it.</translation>
+    </message>
+    <message id="msg.cut_off_recover">
+        <source>%1
+Recover it? What the camera wrote goes into a new recording in the RECOVERED folder beside it; the original stays as it is.</source>
+        <translation>%1
+Recover it? What the camera wrote goes into a new recording in the RECOVERED folder beside it; the original stays as it is.</translation>
+    </message>
+    <message id="msg.recovering">
+        <source>Recovering cut-off recordings…</source>
+        <translation>Recovering cut-off recordings…</translation>
+    </message>
+    <message id="msg.recovered">
+        <source>%1 of %2 cut-off recordings recovered.</source>
+        <translation>%1 of %2 cut-off recordings recovered.</translation>
     </message>
     <message id="msg.play_timeout">
         <source>The recording did not start playing.</source>

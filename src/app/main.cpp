@@ -6,6 +6,10 @@
 #include "widgets/TKImage.h"
 #include "widgets/TKLocalization.h"
 
+extern "C" {
+#include <libavutil/log.h>
+}
+
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QFileInfo>
@@ -18,6 +22,8 @@ int main(int argc, char **argv)
     QApplication application(argc, argv);
     // libmpv parses numbers with the C locale.
     std::setlocale(LC_NUMERIC, "C");
+    // Recovery tries out frames with libavcodec; the ones it rejects are no errors.
+    av_log_set_level(AV_LOG_QUIET);
     QCoreApplication::setOrganizationName(QStringLiteral("Tovik"));
     QCoreApplication::setApplicationName(QStringLiteral("tovik-viewer"));
     QGuiApplication::setApplicationDisplayName(QStringLiteral("Tovik Viewer"));

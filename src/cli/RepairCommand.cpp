@@ -84,7 +84,7 @@ int runRepair(const QStringList &arguments)
 
     std::vector<std::string> inputs;
     if (info.isDir())
-        inputs = VRDCutOffRecordings::inFolder(QFile::encodeName(*argument).toStdString());
+        inputs = VRDCutOffRecordings::inFolder(QFile::encodeName(*argument).toStdString(), parser.isSet(forceOption));
     else
         inputs.push_back(QFile::encodeName(*argument).toStdString());
 

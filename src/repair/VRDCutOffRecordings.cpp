@@ -8,7 +8,7 @@
 
 namespace fs = std::filesystem;
 
-std::vector<std::string> VRDCutOffRecordings::inFolder(const std::string &folder)
+std::vector<std::string> VRDCutOffRecordings::inFolder(const std::string &folder, bool withRecovered)
 {
     std::vector<std::string> found;
     std::error_code error;
@@ -23,8 +23,14 @@ std::vector<std::string> VRDCutOffRecordings::inFolder(const std::string &folder
         }
         std::string extension = it->path().extension().string();
         std::transform(extension.begin(), extension.end(), extension.begin(), [](unsigned char c) { return std::tolower(c); });
-        if (extension == ".mp4" && it->is_regular_file(error) && VRDRecordingRepairer::isCutOff(it->path().string()))
-            found.push_back(it->path().string());
+        if (extension != ".mp4" || !it->is_regular_file(error))
+            continue;
+        const std::string path = it->path().string();
+        std::error_code missing;
+        if (!withRecovered && fs::exists(VRDRecordingRepairer::defaultOutputPath(path), missing))
+            continue;
+        if (VRDRecordingRepairer::isCutOff(path))
+            found.push_back(path);
     }
     std::sort(found.begin(), found.end());
     return found;

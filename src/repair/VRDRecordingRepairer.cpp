@@ -51,18 +51,21 @@ bool onReadOnlyMount(const fs::path &folder)
     return ::statvfs(folder.c_str(), &info) == 0 && (info.f_flag & ST_RDONLY) != 0;
 }
 
+constexpr unsigned kTemporaryNameAttempts = 64;
+
 // A name that is free in the output's folder, short as the card's file system likes it.
-fs::path temporaryPathBeside(const fs::path &output)
+std::optional<fs::path> temporaryPathBeside(const fs::path &output)
 {
     const unsigned seed = static_cast<unsigned>(::getpid()) * 2654435761u;
     std::error_code error;
-    for (unsigned attempt = 0;; ++attempt) {
+    for (unsigned attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
         char name[16];
         std::snprintf(name, sizeof name, "TKR%05X.TMP", (seed + attempt * 7919u) & 0xFFFFFu);
         const fs::path candidate = output.parent_path() / name;
         if (!fs::exists(candidate, error))
             return candidate;
     }
+    return std::nullopt;
 }
 
 bool syncFolder(const fs::path &folder)
@@ -183,7 +186,12 @@ bool VRDRecordingRepairer::rebuild(const Reference &reference, VRDByteSource &in
                                                : "cannot make " + folder.string() + ": " + error.message();
         return false;
     }
-    const fs::path temporary = temporaryPathBeside(output);
+    const std::optional<fs::path> free = temporaryPathBeside(output);
+    if (!free) {
+        outcome.error = "no free temporary name in " + folder.string();
+        return false;
+    }
+    const fs::path temporary = *free;
     VRDCameraMp4Writer writer(temporary.string());
     VRDRecoveredFileSink sink(writer, reference.recording);
     VRDMediaScanner scanner(reference.recording);

@@ -54,7 +54,8 @@ std::vector<std::string> VRDReferenceFinder::candidates(const std::string &cutOf
     std::vector<fs::path> files;
     std::size_t looked = 0;
     collect(folder.empty() ? fs::path(".") : folder, files, looked);
-    if (!parent.empty() && parent != folder) {
+    // The card's other folders, but never the whole file system around a card's root.
+    if (!parent.empty() && parent != folder && parent != parent.root_path()) {
         collect(parent, files, looked);
         std::error_code error;
         for (fs::directory_iterator it(parent, error), end; !error && it != end; it.increment(error)) {

@@ -9,6 +9,7 @@
 #include "viewer/VRDLoadingController.h"
 #include "viewer/VRDMediaTableModel.h"
 #include "viewer/VRDPlayInfo.h"
+#include "viewer/VRDRecoveryController.h"
 #include "viewer/VRDPlaybackKeys.h"
 #include "viewer/VRDSensorDisplay.h"
 #include "viewer/VRDStillCapture.h"
@@ -217,6 +218,9 @@ void VRDAppDelegate::connectPlaybackControls()
     VRDDualPlaybackController *playback = m_playback.get();
     connect(this, &VRDAppDelegate::changeAndPlayRequested, playback, &VRDDualPlaybackController::changeAndPlay);
     connect(this, &VRDAppDelegate::stopPlayRequested, playback, &VRDDualPlaybackController::stopPlay);
+    m_recovery = new VRDRecoveryController(*this, *ui.recoverAllButton);
+    connect(playback, &VRDDualPlaybackController::cutOffRecordingFailed, m_recovery, &VRDRecoveryController::playbackFailed);
+    connect(this, &VRDAppDelegate::mediaListReloaded, m_recovery, &VRDRecoveryController::mediaListReloaded);
     const auto onClick = [](QAbstractButton *button, auto *receiver, auto action) {
         connect(button, &QAbstractButton::clicked, receiver, [receiver, action] { (receiver->*action)(); });
     };
@@ -369,6 +373,7 @@ void VRDAppDelegate::mediaListChanged(VRDMediaList &)
     m_windowLayout->updateSideViewButton();
     m_mediaTableModel->reload();
     m_tripsController->openFolder(QFile::decodeName(QByteArray::fromStdString(m_mediaList.directoryPath())));
+    emit mediaListReloaded();
 }
 
 void VRDAppDelegate::clickTripsViewButton()

@@ -23,6 +23,7 @@ class VRDLoadingController;
 class VRDMediaEngine;
 class VRDMediaTableModel;
 class VRDPlayInfo;
+class VRDRecoveryController;
 class VRDScrollableVideoContainerView;
 class VRDSensorDisplay;
 class VRDStillCapture;
@@ -115,6 +116,8 @@ signals:
     void stopPlayRequested();
     // A row of the recording table was double-clicked.
     void changeAndPlayRequested(int row);
+    // The library of the folder was read (again) and the table shows it.
+    void mediaListReloaded();
 
 private:
     void mediaListChanged(VRDMediaList &mediaList) override;
@@ -153,6 +156,7 @@ private:
     std::unique_ptr<VRDDualPlaybackController> m_playback;
     std::unique_ptr<VRDStillCapture> m_stillCapture;
     VRDTripsController *m_tripsController = nullptr;
+    VRDRecoveryController *m_recovery = nullptr;
     // The settings or clock window: one of them at a time, brought forward
     // when asked for again.
     enum class DialogKind { Settings, TimeSetup };
