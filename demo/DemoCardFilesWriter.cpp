@@ -43,6 +43,11 @@ std::optional<std::string> errorText(const std::string &path, const std::optiona
     return "cannot write " + path + ": " + error->systemError;
 }
 
+std::optional<std::string> errorText(const std::string &path, const TKStatus<TKFileError> &written)
+{
+    return written ? std::nullopt : errorText(path, std::optional<TKFileError>(written.failure()));
+}
+
 FILEDATA demoSettings()
 {
     FILEDATA record{};

@@ -29,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (size > 1) {
         const VRDSettingRule &rule = rules[data[0] % rules.size()];
         const std::string_view text(reinterpret_cast<const char *>(data + 1), size - 1);
-        if (!VRDSettingRules::apply(record, rule, text))
+        if (VRDSettingRules::apply(record, rule, text))
             static_cast<void>(VRDSettingRules::finish(record, {std::string(rule.field)}));
     }
     VRDPrepareFileDataForSave(record);

@@ -32,9 +32,9 @@ int runClock(const QStringList &arguments)
     QString path = *argument;
     if (QFileInfo(path).isDir())
         path = QDir(path).filePath(TKClockFile::kFileName);
-    if (auto error = TKClockFile::write(QFile::encodeName(path).toStdString(), time)) {
-        const QString detail = QString::fromLocal8Bit(error->systemError.c_str());
-        return fail(error->writeProtected ? "clock: the card is write-protected (" + detail + ")"
+    if (const TKStatus<TKFileError> written = TKClockFile::write(QFile::encodeName(path).toStdString(), time); !written) {
+        const QString detail = QString::fromLocal8Bit(written.failure().systemError.c_str());
+        return fail(written.failure().writeProtected ? "clock: the card is write-protected (" + detail + ")"
                                           : "clock: could not write (" + detail + ")");
     }
     printLine(QString("wrote %1: %2").arg(path, QString::fromStdString(*TKClockFile::textFor(time))));

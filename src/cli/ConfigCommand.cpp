@@ -185,15 +185,15 @@ int runSet(const QStringList &arguments)
                                 .arg(QString::fromStdString(name)));
             return fail(QString("config set: unknown field %1").arg(QString::fromStdString(name)));
         }
-        if (auto message = VRDSettingRules::apply(record, *rule, value.toStdString()))
-            return fail("config set: " + assignment + ": " + messageText(*message));
+        if (const TKStatus<VRDMessage> applied = VRDSettingRules::apply(record, *rule, value.toStdString()); !applied)
+            return fail("config set: " + assignment + ": " + messageText(applied.failure()));
         changed.push_back(name);
     }
-    if (auto message = VRDSettingRules::finish(record, changed))
-        return fail("config set: " + messageText(*message));
+    if (const TKStatus<VRDMessage> finished = VRDSettingRules::finish(record, changed); !finished)
+        return fail("config set: " + messageText(finished.failure()));
     VRDPrepareFileDataForSave(record);
-    if (auto error = VRDWriteFileData(record, encodedPath(path)))
-        return fail("config set: " + writeFailureText(*error));
+    if (const TKStatus<TKFileError> written = VRDWriteFileData(record, encodedPath(path)); !written)
+        return fail("config set: " + writeFailureText(written.failure()));
     printLine("saved " + path);
     return kExitOk;
 }
@@ -213,8 +213,8 @@ int runDefaults(const QStringList &arguments)
         return fail("config defaults: " + path + " is a folder");
     if (info.exists() && !parser.isSet(forceOption))
         return fail("config defaults: " + path + " exists; add --force to replace it");
-    if (auto error = VRDWriteDefaultFile(encodedPath(path)))
-        return fail("config defaults: " + writeFailureText(*error));
+    if (const TKStatus<TKFileError> written = VRDWriteDefaultFile(encodedPath(path)); !written)
+        return fail("config defaults: " + writeFailureText(written.failure()));
     printLine("wrote " + path);
     return kExitOk;
 }

@@ -1,15 +1,15 @@
 #include "cli/DisksCommand.h"
 
+#include "cli/CliLog.h"
 #include "cli/CliOutput.h"
+#include "disk/TKCardLocator.h"
 #include "disk/TKFormatPlan.h"
 #include "disk/TKSizeString.h"
 #include "disk/TKUDisks2Service.h"
-#include "disk/TKUSBDiskDiscovery.h"
 
 #include <QCommandLineParser>
 #include <QJsonArray>
 #include <QJsonObject>
-#include <QLoggingCategory>
 
 namespace cli {
 namespace {
@@ -66,12 +66,10 @@ int runDisks(const QStringList &arguments)
     if (!parser.positionalArguments().isEmpty())
         return fail("disks: takes no arguments (see 'tovik disks --help')");
 
-    // The service's diagnostic log lines would only repeat what is printed here.
-    QLoggingCategory::setFilterRules("default.info=false");
     TKUDisks2Service service;
-    const TKVolumeListing listing = service.listVolumes();
-    const std::vector<TKUSBDiskEntity> disks = TKUSBDiskEntities(listing.volumes);
-    const std::optional<TKUSBDiskEntity> chosen = TKFindDeviceDisk(disks);
+    const TKCardLocator::Survey survey = TKCardLocator(service, libraryLogSink()).survey();
+    const std::vector<TKUSBDiskEntity> &disks = survey.disks;
+    const std::optional<TKUSBDiskEntity> &chosen = survey.deviceDisk;
 
     if (parser.isSet(jsonOption)) {
         QJsonArray volumes;
@@ -80,13 +78,13 @@ int runDisks(const QStringList &arguments)
         printJson(QJsonDocument(QJsonObject{
             {"volumes", volumes},
             {"chosen", chosen ? QJsonValue(text(chosen->deviceFilePath())) : QJsonValue(QJsonValue::Null)},
-            {"problem", listing.problem.empty() ? QJsonValue(QJsonValue::Null) : QJsonValue(text(listing.problem))},
+            {"problem", survey.problem.empty() ? QJsonValue(QJsonValue::Null) : QJsonValue(text(survey.problem))},
         }));
         return kExitOk;
     }
     if (disks.empty()) {
-        printLine(listing.problem.empty() ? QString("No USB volumes found.")
-                                          : QString("No USB volumes found (%1).").arg(text(listing.problem)));
+        printLine(survey.problem.empty() ? QString("No USB volumes found.")
+                                          : QString("No USB volumes found (%1).").arg(text(survey.problem)));
         return kExitOk;
     }
     printDisks(disks, chosen);

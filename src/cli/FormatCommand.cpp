@@ -11,7 +11,6 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QEventLoop>
-#include <QLoggingCategory>
 #include <QTextStream>
 
 #include <cstdio>
@@ -92,8 +91,6 @@ int runFormat(const QStringList &arguments)
         "DEVICE", "The card's device, e.g. sdb1 or /dev/sdb1 (see 'tovik disks').", {yesOption}});
     if (!device)
         return fail("format: give exactly one device (see 'tovik format --help')");
-    // The service's diagnostic log lines would only repeat what is printed here.
-    QLoggingCategory::setFilterRules("default.info=false");
     QString deviceName = *device;
     if (deviceName.startsWith("/dev/"))
         deviceName = deviceName.mid(5);

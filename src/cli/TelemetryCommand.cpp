@@ -3,6 +3,7 @@
 #include "blackbox/VRDBlackBoxData.h"
 #include "blackbox/VRDTelemetryFormatter.h"
 #include "cli/CliArguments.h"
+#include "cli/CliLog.h"
 #include "cli/CliOutput.h"
 #include "trips/VRDRecordingTrackReader.h"
 #include "trips/VRDSampleTimes.h"
@@ -49,7 +50,7 @@ int runTelemetry(const QStringList &arguments)
     if (!info.isFile())
         return fail(QString("%1: not a regular file").arg(path));
 
-    VRDBlackBoxData data;
+    VRDBlackBoxData data(libraryLogSink());
     if (!data.ExtractStreamInformation(QFile::encodeName(path).toStdString()))
         return fail(QString("%1: cannot read the data track (unreadable, or not a recording of the camera)").arg(path));
     const auto samples = data.snapshot();

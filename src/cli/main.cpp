@@ -1,4 +1,5 @@
 // The `tovik` command-line tool: card and recording functions for scripts.
+#include "cli/CliLog.h"
 #include "cli/CliOutput.h"
 #include "cli/ClockCommand.h"
 #include "cli/ConfigCommand.h"
@@ -41,9 +42,10 @@ const Command kCommands[] = {
 
 int printUsage()
 {
-    QString text = "usage: tovik <command> [options]\n\ncommands:\n";
+    QString text = "usage: tovik [--verbose] <command> [options]\n\ncommands:\n";
     for (const Command &command : kCommands)
         text += QString("  %1  %2\n").arg(QString::fromLatin1(command.name), -10).arg(QString::fromLatin1(command.summary));
+    text += "\n--verbose shows the libraries' messages on standard error.";
     text += "\n'tovik <command> --help' describes one command.";
     cli::printLine(text);
     return cli::kExitOk;
@@ -59,6 +61,7 @@ int main(int argc, char **argv)
     std::setlocale(LC_NUMERIC, "C");
 
     QStringList arguments = QCoreApplication::arguments();
+    cli::applyVerbosity(arguments);
     if (arguments.size() < 2 || arguments.at(1) == "--help" || arguments.at(1) == "-h")
         return printUsage();
     const QString name = arguments.at(1);

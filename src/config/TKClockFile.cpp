@@ -82,7 +82,7 @@ std::tm TKClockFile::localNow()
     return local;
 }
 
-std::optional<TKFileError> TKClockFile::write(const std::string &path, const std::tm &localTime)
+TKStatus<TKFileError> TKClockFile::write(const std::string &path, const std::tm &localTime)
 {
     const std::optional<std::string> text = textFor(localTime);
     if (!text)
@@ -110,5 +110,5 @@ std::optional<TKFileError> TKClockFile::write(const std::string &path, const std
     }
     if (::close(descriptor) != 0)
         return errorFor(path, errno);
-    return std::nullopt;
+    return {};
 }

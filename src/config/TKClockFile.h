@@ -1,6 +1,7 @@
 #pragma once
 
 #include "io/TKFileError.h"
+#include "io/TKResult.h"
 
 #include <ctime>
 #include <optional>
@@ -24,5 +25,5 @@ public:
     // Writes the text from the file's start, creating the file when missing.
     // The file is not truncated: bytes after the 19th stay, as the camera's
     // own tools leave them.
-    static std::optional<TKFileError> write(const std::string &path, const std::tm &localTime);
+    static TKStatus<TKFileError> write(const std::string &path, const std::tm &localTime);
 };

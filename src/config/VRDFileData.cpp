@@ -54,10 +54,12 @@ bool VRDReadFileDataFromBytes(std::span<const std::uint8_t> bytes, FILEDATA &rec
     return isAccepted(record, count);
 }
 
-std::optional<TKFileError> VRDWriteFileData(const FILEDATA &record, const std::string &path)
+TKStatus<TKFileError> VRDWriteFileData(const FILEDATA &record, const std::string &path)
 {
-    return TKSafeFileWriter::writeWhole(
-        path, std::string_view(reinterpret_cast<const char *>(bytesOf(record)), kFileDataSize));
+    if (std::optional<TKFileError> error = TKSafeFileWriter::writeWhole(
+            path, std::string_view(reinterpret_cast<const char *>(bytesOf(record)), kFileDataSize)))
+        return std::move(*error);
+    return {};
 }
 
 void VRDDefaultFileData(FILEDATA &r)
@@ -202,7 +204,7 @@ void VRDResetFileData(FILEDATA &record)
     record.motion720pCValue = 3;
 }
 
-std::optional<TKFileError> VRDWriteDefaultFile(const std::string &path)
+TKStatus<TKFileError> VRDWriteDefaultFile(const std::string &path)
 {
     FILEDATA record{};
     VRDDefaultFileData(record);

@@ -2,6 +2,7 @@
 
 #include "config/FILEDATA.h"
 #include "io/TKFileError.h"
+#include "io/TKResult.h"
 
 #include <array>
 #include <cstddef>
@@ -24,7 +25,7 @@ bool VRDReadFileDataFromBytes(std::span<const std::uint8_t> bytes, FILEDATA &rec
 
 // Replaces the file with the record's 1176 bytes; on failure the old file is
 // kept whole and the error carries the key "msg.file_open_fail".
-std::optional<TKFileError> VRDWriteFileData(const FILEDATA &record, const std::string &path);
+TKStatus<TKFileError> VRDWriteFileData(const FILEDATA &record, const std::string &path);
 
 // Stores the factory default of every field that has one. Bytes without a
 // default (the check word, time zone, summer time, voice language, dummy1
@@ -33,7 +34,7 @@ void VRDDefaultFileData(FILEDATA &record);
 // The settings window's reset: the defaults with both motion sensitivities 3.
 void VRDResetFileData(FILEDATA &record);
 // Writes a zero-filled record with the defaults, plate flag and check word.
-std::optional<TKFileError> VRDWriteDefaultFile(const std::string &path);
+TKStatus<TKFileError> VRDWriteDefaultFile(const std::string &path);
 
 // The XOR of the low halves of the 293 aligned 32-bit words after the first.
 std::uint16_t VRDCheckWord(const FILEDATA &record);

@@ -123,7 +123,7 @@ std::u16string asciiToUtf16(std::string_view text)
     return units;
 }
 
-std::optional<VRDMessage> applyWifiText(FILEDATA &record, const VRDFieldInfo &field, std::string_view text,
+TKStatus<VRDMessage> applyWifiText(FILEDATA &record, const VRDFieldInfo &field, std::string_view text,
                                         int minimum, const char *lengthKey, const char *invalidKey)
 {
     if (text.size() < static_cast<std::size_t>(minimum))
@@ -133,7 +133,7 @@ std::optional<VRDMessage> applyWifiText(FILEDATA &record, const VRDFieldInfo &fi
     if (text.size() > VRDSettingRules::kWifiTextBytes)
         return VRDMessage{"msg.text_too_long", {static_cast<double>(VRDSettingRules::kWifiTextBytes)}};
     VRDFileDataFields::setText(record, field, text);
-    return std::nullopt;
+    return {};
 }
 
 } // namespace
@@ -161,7 +161,7 @@ bool VRDSettingRules::isValidWifiText(std::string_view text)
     return std::all_of(text.begin(), text.end(), [](char c) { return c >= '!' && c <= '~'; });
 }
 
-std::optional<VRDMessage> VRDSettingRules::apply(FILEDATA &record, const VRDSettingRule &rule, std::string_view text)
+TKStatus<VRDMessage> VRDSettingRules::apply(FILEDATA &record, const VRDSettingRule &rule, std::string_view text)
 {
     const VRDFieldInfo *field = VRDFileDataFields::find(rule.field);
     if (field == nullptr)
@@ -183,19 +183,19 @@ std::optional<VRDMessage> VRDSettingRules::apply(FILEDATA &record, const VRDSett
         if (rule.kind == Kind::AdasSpeed && (*value < 0 || *value > 255))
             return VRDMessage{"msg.value_out_of_range", {0, 255}};
         VRDFileDataFields::setInteger(record, *field, *value);
-        return std::nullopt;
+        return {};
     }
     case Kind::GsensorG: {
         // The tab accepts an empty field as 0; here a value must be given.
         if (text.empty())
             return VRDMessage{"msg.input_value_invalid_format", {}};
-        if (auto message = VRDValidator::validateGsensorThreshold(text))
-            return message;
+        if (const TKStatus<VRDMessage> valid = VRDValidator::validateGsensorThreshold(text); !valid)
+            return valid;
         // Rounded, not truncated: 0.29 g must be stored as 29, although
         // 0.29 * 100 is slightly below 29 in double precision.
         const double grams = *VRDValidator::scanLeadingNumber(text);
         VRDFileDataFields::setInteger(record, *field, std::llround(grams * 100.0));
-        return std::nullopt;
+        return {};
     }
     case Kind::FloatSet: {
         const std::optional<double> value = parseNumber(text);
@@ -205,7 +205,7 @@ std::optional<VRDMessage> VRDSettingRules::apply(FILEDATA &record, const VRDSett
         if (std::find(rule.floats.begin(), rule.floats.end(), single) == rule.floats.end())
             return VRDMessage{"msg.value_not_allowed", std::vector<double>(rule.floats.begin(), rule.floats.end())};
         VRDFileDataFields::setFloat(record, *field, single);
-        return std::nullopt;
+        return {};
     }
     case Kind::WifiName:
         return applyWifiText(record, *field, text, VRDSettingRules::kWifiNameMinimum, "setting.aux.ssid_length", "setting.aux.ssid_invalid");
@@ -214,12 +214,12 @@ std::optional<VRDMessage> VRDSettingRules::apply(FILEDATA &record, const VRDSett
                              "setting.aux.password_invalid");
     case Kind::PlateNumber:
         VRDFileDataFields::setText(record, *field, VRDCarNumber::clean(asciiToUtf16(text)));
-        return std::nullopt;
+        return {};
     }
     return VRDMessage{"msg.input_value_invalid_format", {}};
 }
 
-std::optional<VRDMessage> VRDSettingRules::finish(FILEDATA &record, const std::vector<std::string> &changedFields)
+TKStatus<VRDMessage> VRDSettingRules::finish(FILEDATA &record, const std::vector<std::string> &changedFields)
 {
     const auto changed = [&changedFields](std::string_view name) {
         return std::find(changedFields.begin(), changedFields.end(), name) != changedFields.end();
@@ -227,8 +227,8 @@ std::optional<VRDMessage> VRDSettingRules::finish(FILEDATA &record, const std::v
     if (changed("sd_mem_always_ratio") || changed("sd_mem_motion_ratio") || changed("sd_mem_event_ratio")) {
         for (const std::uint32_t share : {record.sd_mem_always_ratio.get(), record.sd_mem_motion_ratio.get(),
                                           record.sd_mem_event_ratio.get()}) {
-            if (auto message = VRDValidator::validateSDCardSizeRatio(static_cast<std::int32_t>(share)))
-                return message;
+            if (const TKStatus<VRDMessage> valid = VRDValidator::validateSDCardSizeRatio(static_cast<std::int32_t>(share)); !valid)
+                return valid;
         }
         if (record.sd_mem_always_ratio + record.sd_mem_motion_ratio + record.sd_mem_event_ratio != 100)
             return VRDMessage{"msg.sdcard_ratio_sum", {100}};
@@ -242,5 +242,5 @@ std::optional<VRDMessage> VRDSettingRules::finish(FILEDATA &record, const std::v
     }
     if (record.b_model == 1)
         record.ledoff_rear = 0;
-    return std::nullopt;
+    return {};
 }

@@ -3,6 +3,7 @@
 #include "config/FILEDATA.h"
 #include "config/VRDMessage.h"
 #include "config/VRDSettingRule.h"
+#include "io/TKResult.h"
 
 #include <array>
 #include <cstdint>
@@ -20,12 +21,13 @@ public:
     static std::span<const VRDSettingRule> all();
     static const VRDSettingRule *find(std::string_view field);
 
-    // Checks the typed value against the field's rule and stores it.
-    static std::optional<VRDMessage> apply(FILEDATA &record, const VRDSettingRule &rule, std::string_view text);
+    // Checks the typed value against the field's rule and stores it; the
+    // message to show when the value is refused.
+    static TKStatus<VRDMessage> apply(FILEDATA &record, const VRDSettingRule &rule, std::string_view text);
     // Checks that bind several fields, after a set of `apply` calls on the
     // named fields: the three shares, and the ADAS speeds for the speed unit.
     // Also clears the rear LED in one-channel mode, as the tabs do.
-    static std::optional<VRDMessage> finish(FILEDATA &record, const std::vector<std::string> &changedFields);
+    static TKStatus<VRDMessage> finish(FILEDATA &record, const std::vector<std::string> &changedFields);
 
     // The ADAS speed table of a speed unit (1 = mi/h, else km/h).
     static std::span<const std::int64_t> adasSpeeds(std::uint32_t speedUnit);

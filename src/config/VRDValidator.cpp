@@ -26,21 +26,21 @@ std::optional<double> VRDValidator::scanLeadingNumber(std::string_view text)
     return negative ? -value : value;
 }
 
-std::optional<VRDMessage> VRDValidator::validateGsensorThreshold(std::string_view text)
+TKStatus<VRDMessage> VRDValidator::validateGsensorThreshold(std::string_view text)
 {
     if (text.empty())
-        return std::nullopt;
+        return {};
     const std::optional<double> value = scanLeadingNumber(text);
     if (!value)
         return VRDMessage{"msg.input_value_invalid_format", {}};
     if (*value < kGsensorMinimum || *value > kGsensorMaximum)
         return VRDMessage{"msg.gsensor_outofrange_fmt", {kGsensorMinimum, kGsensorMaximum}};
-    return std::nullopt;
+    return {};
 }
 
-std::optional<VRDMessage> VRDValidator::validateSDCardSizeRatio(std::int32_t percent)
+TKStatus<VRDMessage> VRDValidator::validateSDCardSizeRatio(std::int32_t percent)
 {
     if (percent < kSDCardMinimumRatio)
         return VRDMessage{"msg.sdcard_ratio_too_low", {}};
-    return std::nullopt;
+    return {};
 }

@@ -1,12 +1,13 @@
 #pragma once
 
 #include "config/VRDMessage.h"
+#include "io/TKResult.h"
 
 #include <cstdint>
 #include <optional>
 #include <string_view>
 
-// Checks of typed settings values; nothing means acceptable.
+// Checks of typed settings values: success, or the message to show.
 class VRDValidator {
 public:
     static constexpr double kGsensorMinimum = 0.05;
@@ -14,8 +15,8 @@ public:
     static constexpr std::int32_t kSDCardMinimumRatio = 10;
 
     // Empty text passes; otherwise the leading number must lie in 0.05..1.5 g.
-    static std::optional<VRDMessage> validateGsensorThreshold(std::string_view text);
-    static std::optional<VRDMessage> validateSDCardSizeRatio(std::int32_t percent);
+    static TKStatus<VRDMessage> validateGsensorThreshold(std::string_view text);
+    static TKStatus<VRDMessage> validateSDCardSizeRatio(std::int32_t percent);
 
     // The number at the start of the text (leading blanks skipped, anything
     // after it ignored), as a number field's scanner reads it.

@@ -231,8 +231,9 @@ std::optional<std::string> TKFormatSequence::restoreSettings(Run &run, const TKU
 {
     const std::string target = (std::filesystem::path(disk.mountedURL()) / kSettingsFileName).string();
     if (run.savedPath.empty()) {
-        if (const auto error = VRDWriteDefaultFile(target))
-            return "could not write a default config.bin (" + error->messageKey + ": " + error->systemError + ")";
+        if (const TKStatus<TKFileError> written = VRDWriteDefaultFile(target); !written)
+            return "could not write a default config.bin (" + written.failure().messageKey + ": "
+                + written.failure().systemError + ")";
         run.result.wroteDefaultSettings = true;
         return std::nullopt;
     }

@@ -1,6 +1,7 @@
 #include "disk/TKProcessCommandRunner.h"
 
 #include "disk/TKCommandExitClassifier.h"
+#include "disk/TKDiskLog.h"
 
 #include <QProcess>
 #include <QProcessEnvironment>
@@ -29,7 +30,7 @@ TKCommandResult TKProcessCommandRunner::run(const std::vector<std::string> &argu
     TKCommandResult result;
     if (arguments.empty()) {
         result = {TKCommandError::kNotStarted, "no program to run"};
-        qInfo("ERROR={%d, %s}", result.errorNumber, result.errorMessage.c_str());
+        qCWarning(lcDisk, "ERROR={%d, %s}", result.errorNumber, result.errorMessage.c_str());
         return result;
     }
     const QString name = QString::fromStdString(arguments.front());
@@ -71,6 +72,9 @@ TKCommandResult TKProcessCommandRunner::run(const std::vector<std::string> &argu
                                                std::string_view(output.constData(), output.size()), throughPkexec);
         }
     }
-    qInfo("ERROR={%d, %s}", result.errorNumber, result.errorMessage.c_str());
+    if (result.succeeded())
+        qCInfo(lcDisk, "ERROR={%d, %s}", result.errorNumber, result.errorMessage.c_str());
+    else
+        qCWarning(lcDisk, "ERROR={%d, %s}", result.errorNumber, result.errorMessage.c_str());
     return result;
 }

@@ -1,5 +1,7 @@
 #include "disk/TKUDisks2Service.h"
 
+#include "disk/TKDiskLog.h"
+
 #include <QDBusArgument>
 #include <QDBusMessage>
 #include <QDBusObjectPath>
@@ -97,7 +99,7 @@ TKVolumeListing TKUDisks2Service::listVolumes()
     TKVolumeListing listing;
     if (!m_connection.isConnected()) {
         listing.problem = "no connection to the system bus: " + m_connection.lastError().message().toStdString();
-        qInfo("no removable devices: %s", listing.problem.c_str());
+        qCWarning(lcDisk, "no removable devices: %s", listing.problem.c_str());
         return listing;
     }
     QDBusMessage call = QDBusMessage::createMethodCall(kService, kRootPath, kObjectManager, "GetManagedObjects");
@@ -106,7 +108,7 @@ TKVolumeListing TKUDisks2Service::listVolumes()
         listing.problem = reply.type() == QDBusMessage::ErrorMessage
             ? "UDisks2 is not available: " + errorText(reply).toStdString()
             : "UDisks2 gave an answer of type '" + reply.signature().toStdString() + "'";
-        qInfo("no removable devices: %s", listing.problem.c_str());
+        qCWarning(lcDisk, "no removable devices: %s", listing.problem.c_str());
         return listing;
     }
     const ObjectMap objects = managedObjects(reply);
@@ -115,7 +117,7 @@ TKVolumeListing TKUDisks2Service::listVolumes()
             continue;
         listing.volumes.push_back(describe(object.key().path(), object.value(), objects));
         if (!listing.volumes.back().mountPath.empty())
-            qInfo("%s", listing.volumes.back().mountPath.c_str());
+            qCInfo(lcDisk, "%s", listing.volumes.back().mountPath.c_str());
     }
     return listing;
 }
@@ -156,6 +158,6 @@ std::optional<std::string> TKUDisks2Service::callFilesystem(const TKVolumeDescri
     if (!harmlessError.isEmpty() && reply.errorName() == harmlessError)
         return std::nullopt;
     const std::string problem = reply.errorName().toStdString() + ": " + errorText(reply).toStdString();
-    qInfo("%s %s failed: %s", qPrintable(method), volume.deviceName.c_str(), problem.c_str());
+    qCWarning(lcDisk, "%s %s failed: %s", qPrintable(method), volume.deviceName.c_str(), problem.c_str());
     return problem;
 }

@@ -7,7 +7,8 @@
 #include "disk/TKUDisks2Service.h"
 #include "disk/TKUSBDiskDiscovery.h"
 #include "ui_VRDFormatWindowController.h"
-#include "widgets/PMProgressIndicator.h"
+#include "settings/VRDSettingsLog.h"
+#include "widgets/TKLoadingView.h"
 #include "widgets/TKInterfaceHelpers.h"
 #include "widgets/TKLocalization.h"
 
@@ -15,7 +16,6 @@
 #include <QDir>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QScreen>
 #include <QtConcurrent/QtConcurrentRun>
 
 #include <algorithm>
@@ -75,9 +75,9 @@ VRDFormatWindowController::VRDFormatWindowController(Environment environment, QW
     connect(m_ui->usbDiskCombo, &QComboBox::activated, this, &VRDFormatWindowController::changeDisk);
     connect(m_ui->formatButton, &QPushButton::clicked, this, &VRDFormatWindowController::onFormat);
     connect(m_ui->cancelButton, &QPushButton::clicked, this, &VRDFormatWindowController::cancel);
-    m_progressTimer.setSingleShot(true);
-    m_progressTimer.setInterval(kProgressTickMs);
-    connect(&m_progressTimer, &QTimer::timeout, this, [this] { updateProgressBar(kProgressTimeLimitSeconds); });
+    m_ui->progressView->setTextBesideBar(true);
+    m_ui->progressView->setTiming(kProgressTickMs, kProgressTimeLimitSeconds);
+    connect(m_ui->progressView, &TKLoadingView::messageChanged, this, &VRDFormatWindowController::progressMessageChanged);
     windowDidLoad();
 }
 
@@ -94,15 +94,23 @@ void VRDFormatWindowController::windowDidLoad()
     m_ui->fileSystemField->setText(QStringLiteral("FAT32"));
     m_ui->pathField->setText(QStringLiteral("-"));
     m_ui->allocationUnitField->setText(allocationUnitText(clusterSizeByVolumeSizeInKB(0)));
-    m_ui->progressBar->setIndeterminate(true);
-    m_ui->progressBar->setVisible(false);
-    m_ui->progressMessageField->setVisible(false);
+    m_ui->progressView->setVisible(false);
     loadUSBVolumes();
 }
 
 QString VRDFormatWindowController::allocationUnitText(long sectorsPerCluster)
 {
     return QStringLiteral("%1 KB").arg(static_cast<std::uint64_t>(sectorsPerCluster) * kSectorSize / 1024);
+}
+
+bool VRDFormatWindowController::stopProgressBar() const
+{
+    return m_ui->progressView->isStopped();
+}
+
+double VRDFormatWindowController::progress() const
+{
+    return m_ui->progressView->progress();
 }
 
 bool VRDFormatWindowController::isSearching() const
@@ -119,7 +127,7 @@ void VRDFormatWindowController::loadUSBVolumes(std::function<void()> completion)
 {
     if (completion)
         m_listingCompletions.push_back(std::move(completion));
-    if (m_stopProgressBar) {
+    if (stopProgressBar()) {
         showProgressBar(kSearchingText);
         m_listingShowedProgress = true;
     } else {
@@ -154,7 +162,7 @@ void VRDFormatWindowController::listingArrived()
     }
     Listing listing = m_listingWatcher.result();
     if (!listing.problem.empty())
-        qInfo("%s", listing.problem.c_str());
+        qCWarning(lcSettings, "%s", listing.problem.c_str());
     m_listingProblem = std::move(listing.problem);
     m_usbDiskArray = std::move(listing.disks);
     QStringList entries;
@@ -259,8 +267,12 @@ void VRDFormatWindowController::showStep(const TKFormatStep &step)
         setProgressMessage(fromStd(step.text));
         return;
     }
-    qInfo("%s %s%s%s", step.text.c_str(), step.state == TKFormatStep::State::Failed ? "failed" : "done",
-          step.detail.empty() ? "" : ": ", step.detail.c_str());
+    const bool failed = step.state == TKFormatStep::State::Failed;
+    const char *separator = step.detail.empty() ? "" : ": ";
+    if (failed)
+        qCWarning(lcSettings, "%s failed%s%s", step.text.c_str(), separator, step.detail.c_str());
+    else
+        qCInfo(lcSettings, "%s done%s%s", step.text.c_str(), separator, step.detail.c_str());
 }
 
 void VRDFormatWindowController::formatDidFinished(const TKFormatResult &result)
@@ -282,7 +294,7 @@ void VRDFormatWindowController::reportResult(const TKFormatResult &result, const
         TKShowAlertSheet(this, TKLocalizedString("msg.format_complete"), displayString, [this] { close(); });
         break;
     case TKFormatResult::Status::RestoreFailed: {
-        qInfo("error=%s", result.message.c_str());
+        qCWarning(lcSettings, "error=%s", result.message.c_str());
         QString text = fromStd(result.message);
         if (!result.savedConfigPath.empty())
             text += QLatin1Char('\n') + TKLocalizedString("msg.config_kept_at").arg(fromStd(result.savedConfigPath));
@@ -313,10 +325,7 @@ void VRDFormatWindowController::setControlsEnabled(bool enabled)
 
 void VRDFormatWindowController::setProgressMessage(const QString &text)
 {
-    if (text == m_ui->progressMessageField->text())
-        return;
-    m_ui->progressMessageField->setText(text);
-    emit progressMessageChanged(text);
+    m_ui->progressView->setMessage(text);
 }
 
 void VRDFormatWindowController::cancel()
@@ -336,33 +345,12 @@ void VRDFormatWindowController::closeEvent(QCloseEvent *event)
 
 void VRDFormatWindowController::showProgressBar(const QString &text)
 {
-    m_ui->progressBar->setVisible(true);
-    m_ui->progressMessageField->setVisible(true);
-    m_stopProgressBar = false;
-    m_progress = 0.0;
-    setProgressMessage(text);
-    m_ui->progressBar->setDoubleValue(m_ui->progressBar->minValue());
-    m_progressTimer.start();
-}
-
-void VRDFormatWindowController::updateProgressBar(double timeLimitSeconds)
-{
-    m_progress += 100.0 / (timeLimitSeconds / (kProgressTickMs / 1000.0));
-    m_ui->progressBar->setDoubleValue(m_progress);
-    if (m_progress >= 100.0 || m_stopProgressBar) {
-        m_ui->progressBar->setDoubleValue(m_ui->progressBar->minValue());
-        hideProgressBar();
-        return;
-    }
-    m_progressTimer.start();
+    m_ui->progressView->start(text);
 }
 
 void VRDFormatWindowController::hideProgressBar()
 {
-    m_ui->progressBar->setVisible(false);
-    m_ui->progressMessageField->setVisible(false);
-    m_stopProgressBar = true;
-    m_progressTimer.stop();
+    m_ui->progressView->stop();
 }
 
 void VRDFormatWindowController::showEvent(QShowEvent *event)
@@ -370,15 +358,7 @@ void VRDFormatWindowController::showEvent(QShowEvent *event)
     QDialog::showEvent(event);
     if (!m_centred) {
         m_centred = true;
-        centerInScreen();
+        TKCenterInScreen(this);
     }
 }
 
-void VRDFormatWindowController::centerInScreen()
-{
-    const QScreen *screen = this->screen();
-    if (screen == nullptr)
-        return;
-    const QRect visible = screen->availableGeometry();
-    move(visible.topLeft() + QPoint((visible.width() - width()) / 2, (visible.height() - height()) / 2));
-}

@@ -7,7 +7,6 @@
 #include <QFutureWatcher>
 #include <QString>
 #include <QStringList>
-#include <QTimer>
 
 #include <filesystem>
 #include <functional>
@@ -56,8 +55,8 @@ public:
     const std::vector<TKUSBDiskEntity> &usbDiskArray() const { return m_usbDiskArray; }
     std::optional<TKUSBDiskEntity> selectedUSBDisk() const;
     std::optional<TKUSBDiskEntity> selectUSBByDevFile(const std::string &deviceFilePath);
-    bool stopProgressBar() const { return m_stopProgressBar; }
-    double progress() const { return m_progress; }
+    bool stopProgressBar() const;
+    double progress() const;
     bool isSearching() const;
     bool isFormatting() const;
 
@@ -90,7 +89,6 @@ private:
     };
 
     void windowDidLoad();
-    void centerInScreen();
     void startListing();
     // The background part of a refresh: the USB disks as the service lists them now.
     static Listing doLoadUSBVolumes(std::shared_ptr<TKDiskService> service);
@@ -105,7 +103,6 @@ private:
     void setProgressMessage(const QString &text);
 
     void showProgressBar(const QString &text);
-    void updateProgressBar(double timeLimitSeconds);
     void hideProgressBar();
 
     std::unique_ptr<Ui::VRDFormatWindowController> m_ui;
@@ -118,8 +115,5 @@ private:
     std::vector<TKUSBDiskEntity> m_usbDiskArray;
     std::string m_listingProblem;
     std::string m_formattingDevice;
-    QTimer m_progressTimer;
-    bool m_stopProgressBar = true;
-    double m_progress = 0.0;
     bool m_centred = false;
 };

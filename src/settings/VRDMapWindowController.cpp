@@ -1,6 +1,7 @@
 #include "settings/VRDMapWindowController.h"
 
 #include "ui_VRDMapWindowController.h"
+#include "settings/VRDSettingsLog.h"
 #include "widgets/TKMapPage.h"
 
 #include <QDebug>
@@ -18,7 +19,7 @@ void VRDMapWindowController::windowDidLoad()
 {
     QString frame;
     QDebug(&frame).nospace() << m_window.geometry();
-    qInfo("%s", qPrintable(frame));
+    qCInfo(lcSettings, "%s", qPrintable(frame));
     m_mapPage = new TKMapPage(m_ui->mapWebView, this);
 }
 

@@ -1,15 +1,17 @@
 #include "settings/VRDSettingController.h"
 
 #include "config/VRDFileData.h"
+#include "disk/TKCardLocator.h"
 #include "disk/TKDiskService.h"
 #include "disk/TKUDisks2Service.h"
-#include "disk/TKUSBDiskDiscovery.h"
 #include "settings/VRDFormatWindowController.h"
 #include "settings/VRDSettingControllerDelegate.h"
 #include "settings/VRDSettingTabFactory.h"
+#include "settings/VRDSettingsLog.h"
 #include "ui_VRDSettingController.h"
 #include "ui_VRDSettingLoadingPanel.h"
 #include "widgets/PMProgressIndicator.h"
+#include "widgets/TKLoadingView.h"
 #include "widgets/TKInterfaceHelpers.h"
 #include "widgets/TKLocalization.h"
 #include "widgets/TKSegmentedControl.h"
@@ -18,26 +20,18 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QProcess>
-#include <QScreen>
 #include <QStandardPaths>
 #include <QtConcurrent/QtConcurrentRun>
 
-#include <algorithm>
 #include <array>
 #include <filesystem>
 
 namespace {
 
-const QString kConfigFileName = QStringLiteral("config.bin");
-const QString kDriveInfoFileName = QStringLiteral("DrvInfo/tovik_000.drv");
-const std::string kCardVolumeName = "TOVIK";
+const QString kConfigFileName = QString::fromLatin1(TKCardLocator::kSettingsFileName);
+const QString kDriveInfoFileName = QString::fromLatin1(TKCardLocator::kDriveInfoFileName);
 // Disk utilities of the common desktops, in order of preference.
 constexpr std::array kDiskUtilities{"gnome-disks", "partitionmanager"};
-
-QString joinPath(const std::string &folder, const QString &name)
-{
-    return QDir(QString::fromStdString(folder)).filePath(name);
-}
 
 // Shown when no card is found; the user may create folders and does not
 // see hidden files (QFileDialog's defaults).
@@ -77,12 +71,12 @@ VRDSettingController::VRDSettingController(Environment environment, QWidget *par
     m_progressPanel = new QDialog(this);
     m_progressUi->setupUi(m_progressPanel);
     m_progressPanel->setWindowModality(Qt::WindowModal);
-    m_progressUi->progressIndicator->setDrawDockProgress(false);
-
-    m_loadingTimer.setSingleShot(true);
-    m_loadingTimer.setInterval(static_cast<int>(kLoadingTickSeconds * 1000));
-    connect(&m_loadingTimer, &QTimer::timeout, this, [this] { updateLoadingWindow(kLoadingLimitSeconds); });
+    TKLoadingView *loading = m_progressUi->loadingView;
+    loading->bar()->setDrawDockProgress(false);
+    loading->setTiming(static_cast<int>(kLoadingTickSeconds * 1000), kLoadingLimitSeconds);
+    connect(loading, &TKLoadingView::stopped, m_progressPanel, [this] { m_progressPanel->done(QDialog::Accepted); });
     connect(&m_loadWatcher, &QFutureWatcherBase::finished, this, [this] { finishLoading(m_loadWatcher.result()); });
+    connect(&m_document, &VRDConfigDocument::replaced, this, &VRDSettingController::showRecordOnCurrentTab);
 
     connect(m_ui->functionSegmentedControl, &TKSegmentedControl::selectionChanged, this,
             &VRDSettingController::changeViewController);
@@ -96,7 +90,7 @@ VRDSettingController::VRDSettingController(Environment environment, QWidget *par
 
 VRDSettingController::~VRDSettingController()
 {
-    // Tabs hold the record's address: they go before the record does.
+    // Tabs hold the document: they go before it does.
     delete m_targetController.data();
     delete m_driveInfoController.data();
 }
@@ -127,74 +121,36 @@ void VRDSettingController::showEvent(QShowEvent *event)
 
 void VRDSettingController::windowDidLoad()
 {
-    centerInScreen();
+    TKCenterInScreen(this);
     onInitDIalog();
     changeViewController(0);
 }
 
-void VRDSettingController::centerInScreen()
-{
-    const QScreen *screen = this->screen();
-    if (screen == nullptr)
-        return;
-    const QRect visible = screen->availableGeometry();
-    const QSize frame = frameGeometry().size();
-    move(visible.topLeft() + QPoint((visible.width() - frame.width()) / 2, (visible.height() - frame.height()) / 2));
-}
 
 void VRDSettingController::onInitDIalog()
 {
-    VRDResetFileData(m_FileData);
+    m_document.reset();
     loadSettingFile();
 }
 
 // --- Card and file --------------------------------------------------------
 
-std::optional<TKUSBDiskEntity> VRDSettingController::findDeviceDisk()
+TKCardLocator VRDSettingController::cardLocator() const
 {
-    return TKFindDeviceDisk(TKUSBDiskEntities(m_environment.diskService->listVolumes().volumes));
+    return TKCardLocator(*m_environment.diskService, VRDSettingsLogSink());
 }
 
 void VRDSettingController::findUSBVolume()
 {
-    const TKVolumeListing listing = m_environment.diskService->listVolumes();
-    if (TKMountedUSBVolumeURLs(listing.volumes).empty()) {
-        qInfo("no removable devices");
+    TKCardLocator::SettingsCard found = cardLocator().findSettingsCard();
+    if (!found.anyUSBVolume)
         return;
-    }
+    if (!found.renameProblem.empty())
+        qCWarning(lcSettings, "error=%s", found.renameProblem.c_str());
     m_SettingFilePath.clear();
-    m_selectedUSBDisk.reset();
-
-    std::optional<TKUSBDiskEntity> disk = TKFindDeviceDisk(TKUSBDiskEntities(listing.volumes));
-    if (!disk)
-        return;
-    const QFileInfo file(joinPath(disk->mountedURL(), kConfigFileName));
-    const qint64 size = file.isFile() ? file.size() : 0;
-    qInfo("sizeof(FILEDATA) : %ld", static_cast<long>(kFileDataSize));
-    if (size != static_cast<qint64>(kFileDataSize))
-        return;
-
-    if (disk->volumeName() != kCardVolumeName) {
-        renameVolumeToTovik(*disk);
-        // The label is the only change, so the same volume comes back.
-        if (std::optional<TKUSBDiskEntity> renamed = findDeviceDisk())
-            disk = std::move(renamed);
-    }
-    m_SettingFilePath = joinPath(disk->mountedURL(), kConfigFileName);
-    m_selectedUSBDisk = std::move(disk);
-}
-
-void VRDSettingController::renameVolumeToTovik(const TKUSBDiskEntity &disk)
-{
-    const TKVolumeListing listing = m_environment.diskService->listVolumes();
-    const auto volume = std::find_if(listing.volumes.begin(), listing.volumes.end(),
-                                     [&disk](const TKVolumeDescription &v) { return v.key == disk.key(); });
-    if (volume == listing.volumes.end()) {
-        qInfo("error=%s", "the volume is no longer listed");
-        return;
-    }
-    if (const std::optional<std::string> problem = m_environment.diskService->setLabel(*volume, kCardVolumeName))
-        qInfo("error=%s", problem->c_str());
+    m_selectedUSBDisk = std::move(found.card);
+    if (m_selectedUSBDisk)
+        m_SettingFilePath = QString::fromStdString(TKCardLocator::settingsFilePath(*m_selectedUSBDisk));
 }
 
 bool VRDSettingController::loadSettingFile()
@@ -207,10 +163,10 @@ bool VRDSettingController::loadSettingFile()
         return false;
 
     showLoading(QStringLiteral("Loading..."));
-    // The read fills a copy: the tabs show m_FileData meanwhile, and the
+    // The read fills a copy: the tabs show the document meanwhile, and the
     // copy replaces it on the main thread when the read is over.
     const std::string path = m_SettingFilePath.toStdString();
-    const FILEDATA start = m_FileData;
+    const FILEDATA start = m_document.record();
     m_loadPending = true;
     m_loadWatcher.setFuture(QtConcurrent::run([path, start] {
         LoadResult result{start, false};
@@ -234,18 +190,18 @@ void VRDSettingController::finishLoading(const LoadResult &result)
     m_strVersion = QStringLiteral(TOVIK_VERSION);
     const QString title = TKLocalizedString("setting.window_title");
     if (result.accepted) {
-        m_FileData = result.record;
         setWindowTitle(QStringLiteral("%1[Ver %2] : %3").arg(title, m_strVersion, m_SettingFilePath));
+        m_document.replace(result.record);
     } else {
         // The rejected file leaves nothing behind: the record stays the
         // defaults it held before the read.
-        VRDResetFileData(m_FileData);
+        FILEDATA defaults = m_document.record();
+        VRDResetFileData(defaults);
+        defaults.time_gmt = VRDTimeZoneIndex();
         m_SettingFilePath.clear();
         setWindowTitle(QStringLiteral("%1[Ver %2]").arg(title, m_strVersion));
-        m_FileData.time_gmt = VRDTimeZoneIndex();
+        m_document.replace(defaults);
     }
-    if (VRDSettingControllerDelegate *tab = currentTab())
-        tab->setFileData(&m_FileData);
     emit settingFileLoaded();
 }
 
@@ -283,7 +239,7 @@ void VRDSettingController::changeViewController(int index)
 
     QWidget *newTab = index == VRDSettingTabFactory::kDriveInfoTabIndex
         ? createDriveInfoController()
-        : m_environment.tabFactory->createTab(index, &m_FileData);
+        : m_environment.tabFactory->createTab(index, &m_document);
     m_lastSelectedTabIndex = index;
     m_ui->functionSegmentedControl->setSelectedSegment(index);
     if (newTab == nullptr)
@@ -293,7 +249,7 @@ void VRDSettingController::changeViewController(int index)
     m_ui->targetLayout->addWidget(newTab);
     newTab->show();
     if (VRDSettingControllerDelegate *tab = currentTab()) {
-        tab->setFileData(&m_FileData);
+        tab->setFileData(&m_document);
         tab->setMainController(this);
     }
 }
@@ -303,7 +259,7 @@ QWidget *VRDSettingController::createDriveInfoController()
     if (m_driveInfoController == nullptr) {
         QString logPath;
         if (m_selectedUSBDisk)
-            logPath = joinPath(m_selectedUSBDisk->mountedURL(), kDriveInfoFileName);
+            logPath = QString::fromStdString(TKCardLocator::driveInfoFilePath(*m_selectedUSBDisk));
         else if (!m_environment.settingFilePath.isEmpty())
             logPath = QFileInfo(m_environment.settingFilePath).absoluteDir().filePath(kDriveInfoFileName);
         if (!logPath.isEmpty() && !QFileInfo(logPath).isFile())
@@ -336,7 +292,7 @@ void VRDSettingController::onSave()
     }
     if (!populate())
         return;
-    VRDPrepareFileDataForSave(m_FileData);
+    m_document.prepareForSave();
     const QString path = chooseSaveDestination();
     if (path.isEmpty())
         return;
@@ -353,12 +309,12 @@ QString VRDSettingController::chooseSaveDestination()
         return m_environment.chooseSavePath(this, m_environment.settingFilePath);
     }
     if (m_selectedUSBDisk) {
-        const QString cardFile = joinPath(m_selectedUSBDisk->mountedURL(), kConfigFileName);
+        const QString cardFile = QString::fromStdString(TKCardLocator::settingsFilePath(*m_selectedUSBDisk));
         if (QFileInfo(cardFile).isFile())
             return cardFile;
     }
-    if (const std::optional<TKUSBDiskEntity> disk = findDeviceDisk())
-        return joinPath(disk->mountedURL(), kConfigFileName);
+    if (const std::optional<TKUSBDiskEntity> disk = cardLocator().findDeviceDisk())
+        return QString::fromStdString(TKCardLocator::settingsFilePath(*disk));
     return m_environment.chooseSavePath(this, defaultSavePath());
 }
 
@@ -372,14 +328,15 @@ QString VRDSettingController::defaultSavePath() const
 
 void VRDSettingController::writeRecord(const QString &path)
 {
-    if (const std::optional<TKFileError> error = VRDWriteFileData(m_FileData, path.toStdString())) {
-        qInfo("%s: %s", qUtf8Printable(path), error->systemError.c_str());
+    if (const TKStatus<TKFileError> written = VRDWriteFileData(m_document.record(), path.toStdString()); !written) {
+        const TKFileError &error = written.failure();
+        qCWarning(lcSettings, "%s: %s", qUtf8Printable(path), error.systemError.c_str());
         // Only a locked card is reported as write-protected; other failures
         // say what went wrong.
-        const QString text = error->writeProtected
+        const QString text = error.writeProtected
             ? TKLocalizedString("msg.write_protected_disk")
-            : TKLocalizedString(QString::fromStdString(error->messageKey)) + QLatin1Char('\n')
-                + QString::fromStdString(error->systemError);
+            : TKLocalizedString(QString::fromStdString(error.messageKey)) + QLatin1Char('\n')
+                + QString::fromStdString(error.systemError);
         TKShowAlert(this, QStringLiteral("Warn"), text);
         return;
     }
@@ -389,9 +346,13 @@ void VRDSettingController::writeRecord(const QString &path)
 
 void VRDSettingController::onSaveDefaultSetting()
 {
-    VRDResetFileData(m_FileData);
+    m_document.reset();
+}
+
+void VRDSettingController::showRecordOnCurrentTab()
+{
     if (VRDSettingControllerDelegate *tab = currentTab())
-        tab->setFileData(&m_FileData);
+        tab->setFileData(&m_document);
 }
 
 void VRDSettingController::onFormat()
@@ -432,20 +393,13 @@ void VRDSettingController::onCloseCmd()
 
 void VRDSettingController::showLoading(const QString &message)
 {
-    PMProgressIndicator *bar = m_progressUi->progressIndicator;
-    bar->setIndeterminate(true);
-    m_stopLoadingWindow = false;
-    m_progress = 0.0;
-    m_loadingTicks = 0;
-    bar->setDoubleValue(bar->minValue());
-    m_progressUi->progressTitleField->setText(message);
-    m_loadingTimer.start();
+    m_progressUi->loadingView->start(message);
     m_progressPanel->open();
 }
 
 void VRDSettingController::hideLoading()
 {
-    m_stopLoadingWindow = true;
+    m_progressUi->loadingView->stopAtNextTick();
 }
 
 bool VRDSettingController::isLoadingSheetVisible() const
@@ -455,19 +409,10 @@ bool VRDSettingController::isLoadingSheetVisible() const
 
 void VRDSettingController::updateLoadingWindow(double seconds)
 {
-    PMProgressIndicator *bar = m_progressUi->progressIndicator;
-    // Counted in whole ticks so that the limit is reached on the 30th tick
-    // exactly, not one late through rounding.
-    ++m_loadingTicks;
-    m_progress = m_loadingTicks * 100.0 / (2.0 * seconds);
-    bar->setDoubleValue(m_progress);
-    if (m_progress >= 100.0 || m_stopLoadingWindow) {
-        bar->setDoubleValue(bar->minValue());
-        bar->setIndeterminate(false);
-        m_loadingTimer.stop();
-        m_progressPanel->done(QDialog::Accepted);
-        m_stopLoadingWindow = true;
-        return;
-    }
-    m_loadingTimer.start();
+    m_progressUi->loadingView->tick(seconds);
+}
+
+double VRDSettingController::loadingProgress() const
+{
+    return m_progressUi->loadingView->progress();
 }

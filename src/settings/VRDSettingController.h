@@ -1,13 +1,14 @@
 #pragma once
 
 #include "config/FILEDATA.h"
+#include "disk/TKCardLocator.h"
 #include "disk/TKUSBDiskEntity.h"
+#include "settings/VRDConfigDocument.h"
 
 #include <QDialog>
 #include <QFutureWatcher>
 #include <QPointer>
 #include <QString>
-#include <QTimer>
 
 #include <functional>
 #include <memory>
@@ -21,10 +22,11 @@ class TKDiskService;
 class VRDSettingControllerDelegate;
 class VRDSettingTabFactory;
 
-// The settings window: finds the camera's card, loads its config.bin into
-// the one record it owns, shows one tab at a time (each tab works on the
-// record's address) and writes the record back on Save. It also hosts the
-// loading sheet that tabs and data viewers use while they read files.
+// The settings window: finds the camera's card (through TKCardLocator), loads
+// its config.bin into the one record it owns (in a VRDConfigDocument), shows
+// one tab at a time (each tab works on the document) and writes the record
+// back on Save. It also hosts the loading sheet that tabs and data viewers
+// use while they read files.
 class VRDSettingController : public QDialog
 {
     Q_OBJECT
@@ -53,9 +55,9 @@ public:
     VRDSettingController(Environment environment, QWidget *parent = nullptr);
     ~VRDSettingController() override;
 
-    // The one record; tabs keep this address, never a copy.
-    FILEDATA *filedata() { return &m_FileData; }
-    const FILEDATA &fileData() const { return m_FileData; }
+    // The document of the one record; tabs keep it, never a copy of the record.
+    VRDConfigDocument *filedata() { return &m_document; }
+    const FILEDATA &fileData() const { return m_document.record(); }
 
     int lastSelectedTabIndex() const { return m_lastSelectedTabIndex; }
     QWidget *targetController() const { return m_targetController; }
@@ -84,7 +86,7 @@ public:
     bool isLoadingSheetVisible() const;
     // One tick of the sheet; the sheet's timer calls it every half second.
     void updateLoadingWindow(double seconds);
-    double loadingProgress() const { return m_progress; }
+    double loadingProgress() const;
 
 public slots:
     void onSave();
@@ -110,26 +112,21 @@ private:
 
     void awakeFromNib();
     void windowDidLoad();
-    void centerInScreen();
     void onInitDIalog();
     void finishLoading(const LoadResult &result);
-    void renameVolumeToTovik(const TKUSBDiskEntity &disk);
-    std::optional<TKUSBDiskEntity> findDeviceDisk();
+    TKCardLocator cardLocator() const;
     QWidget *createDriveInfoController();
     VRDSettingControllerDelegate *currentTab() const;
     QString chooseSaveDestination();
     QString defaultSavePath() const;
     void writeRecord(const QString &path);
+    void showRecordOnCurrentTab();
 
     std::unique_ptr<Ui::VRDSettingController> m_ui;
     std::unique_ptr<Ui::VRDSettingLoadingPanel> m_progressUi;
     Environment m_environment;
     QDialog *m_progressPanel = nullptr;
-    QTimer m_loadingTimer;
     QFutureWatcher<LoadResult> m_loadWatcher;
-    double m_progress = 0.0;
-    int m_loadingTicks = 0;
-    bool m_stopLoadingWindow = true;
     bool m_windowLoaded = false;
     bool m_loadPending = false;
     int m_lastSelectedTabIndex = -1;
@@ -138,5 +135,5 @@ private:
     QPointer<QWidget> m_targetController;
     QPointer<QWidget> m_driveInfoController;
     std::optional<TKUSBDiskEntity> m_selectedUSBDisk;
-    FILEDATA m_FileData{};
+    VRDConfigDocument m_document;
 };

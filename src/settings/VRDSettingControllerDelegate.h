@@ -2,20 +2,20 @@
 
 #include <QString>
 
-struct FILEDATA;
+class VRDConfigDocument;
 class VRDSettingController;
 
 // The protocol every settings tab follows. The settings window owns the one
-// record and talks to a tab only through this interface; a tab keeps the
-// record's address (never a copy), shows it in setFileData and writes it back
-// in populate.
+// record (in its document) and talks to a tab only through this interface; a
+// tab keeps the document, never a copy of the record, shows the record in
+// setFileData and hands its edits to the document in populate.
 class VRDSettingControllerDelegate
 {
 public:
     virtual ~VRDSettingControllerDelegate() = default;
 
-    // Keeps the address and shows the record's values at once.
-    virtual void setFileData(FILEDATA *fileData) = 0;
+    // Keeps the document and shows the record's values at once.
+    virtual void setFileData(VRDConfigDocument *document) = 0;
     // The localised message of the first problem in the controls, or a null
     // QString when everything is acceptable. Never changes the record.
     virtual QString validateUserInput() = 0;

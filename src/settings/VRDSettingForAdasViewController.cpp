@@ -4,6 +4,7 @@
 #include "config/VRDFileData.h"
 #include "config/VRDSettingRules.h"
 #include "ui_VRDSettingForAdasViewController.h"
+#include "settings/VRDConfigDocument.h"
 #include "widgets/TKInterfaceHelpers.h"
 #include "widgets/TKLocalization.h"
 #include "widgets/TKSegmentedControl.h"
@@ -119,10 +120,10 @@ void storeSpeed(const QComboBox *combo, std::span<const std::int64_t> speeds, st
 
 } // namespace
 
-VRDSettingForAdasViewController::VRDSettingForAdasViewController(FILEDATA *configData, QWidget *parent)
+VRDSettingForAdasViewController::VRDSettingForAdasViewController(VRDConfigDocument *configData, QWidget *parent)
     : QWidget(parent)
     , m_ui(std::make_unique<Ui::VRDSettingForAdasViewController>())
-    , m_fileData(configData)
+    , m_document(configData)
 {
     m_ui->setupUi(this);
     awakeFromNib();
@@ -180,7 +181,7 @@ void VRDSettingForAdasViewController::awakeFromNib()
     TKSetComboItems(ui.adasVibratorStrengthCombo,
                     localized({"setting.adas.vibrator.notuse", "setting.adas.vibrator.low",
                                "setting.adas.vibrator.middle", "setting.adas.vibrator.high"}));
-    changeSpeed(m_fileData ? m_fileData->speed_disp_unit.get() : 0);
+    changeSpeed(m_document ? m_document->record().speed_disp_unit.get() : 0);
 }
 
 void VRDSettingForAdasViewController::changeSpeed(std::uint32_t speedUnit)
@@ -194,11 +195,11 @@ void VRDSettingForAdasViewController::changeSpeed(std::uint32_t speedUnit)
     TKSetComboItems(m_ui->adasFCWSSpeedCombo, items);
 }
 
-void VRDSettingForAdasViewController::setFileData(FILEDATA *fileData)
+void VRDSettingForAdasViewController::setFileData(VRDConfigDocument *document)
 {
-    m_fileData = fileData;
-    if (m_fileData != nullptr)
-        changeSpeed(m_fileData->speed_disp_unit);
+    m_document = document;
+    if (m_document != nullptr)
+        changeSpeed(m_document->record().speed_disp_unit);
     displayFileData();
 }
 
@@ -230,9 +231,9 @@ int VRDSettingForAdasViewController::FindHeadwayFactor(float factor)
 
 void VRDSettingForAdasViewController::displayFileData()
 {
-    if (m_fileData == nullptr)
+    if (m_document == nullptr)
         return;
-    const FILEDATA &data = *m_fileData;
+    const FILEDATA &data = m_document->record();
     FILEDATA defaults{};
     VRDDefaultFileData(defaults);
     Ui::VRDSettingForAdasViewController &ui = *m_ui;
@@ -280,9 +281,9 @@ QString VRDSettingForAdasViewController::validateUserInput()
 
 bool VRDSettingForAdasViewController::populate()
 {
-    if (m_fileData == nullptr || !validateUserInput().isNull())
+    if (m_document == nullptr || !validateUserInput().isNull())
         return false;
-    FILEDATA &data = *m_fileData;
+    FILEDATA data = m_document->record();
     const Ui::VRDSettingForAdasViewController &ui = *m_ui;
     const std::span<const std::int64_t> speeds = VRDSettingRules::adasSpeeds(data.speed_disp_unit);
 
@@ -311,5 +312,6 @@ bool VRDSettingForAdasViewController::populate()
     storeSegment(ui.adasFcmdSensSeg, data.ADAS_FCMD_Sens);
     storeIndex(ui.adasVibratorCombo, data.ADAS_vibe);
     storeIndex(ui.adasVibratorStrengthCombo, data.vibratorStrength);
+    m_document->store(data);
     return true;
 }

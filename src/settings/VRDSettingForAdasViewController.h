@@ -23,10 +23,10 @@ class VRDSettingForAdasViewController : public QWidget, public VRDSettingControl
 public:
     // configData is the settings window's record: the speed lists follow its
     // speed unit from the start. Not owned.
-    explicit VRDSettingForAdasViewController(FILEDATA *configData, QWidget *parent = nullptr);
+    explicit VRDSettingForAdasViewController(VRDConfigDocument *configData, QWidget *parent = nullptr);
     ~VRDSettingForAdasViewController() override;
 
-    void setFileData(FILEDATA *fileData) override;
+    void setFileData(VRDConfigDocument *document) override;
     QString validateUserInput() override;
     bool populate() override;
     void setMainController(VRDSettingController *) override {}
@@ -48,5 +48,5 @@ private:
     static int FindHeadwayFactor(float factor);
 
     std::unique_ptr<Ui::VRDSettingForAdasViewController> m_ui;
-    FILEDATA *m_fileData = nullptr;
+    VRDConfigDocument *m_document = nullptr;
 };

@@ -3,6 +3,7 @@
 #include "ui_VRDSettingForAudioViewController.h"
 
 #include "config/FILEDATA.h"
+#include "settings/VRDConfigDocument.h"
 #include "settings/VRDSegmentValue.h"
 #include "widgets/TKInterfaceHelpers.h"
 #include "widgets/TKLocalization.h"
@@ -70,17 +71,17 @@ void VRDSettingForAudioViewController::awakeFromNib()
     connect(m_languages, &QButtonGroup::idClicked, this, &VRDSettingForAudioViewController::languageClicked);
 }
 
-void VRDSettingForAudioViewController::setFileData(FILEDATA *fileData)
+void VRDSettingForAudioViewController::setFileData(VRDConfigDocument *document)
 {
-    m_fileData = fileData;
+    m_document = document;
     displayFileData();
 }
 
 void VRDSettingForAudioViewController::displayFileData()
 {
-    if (m_fileData == nullptr)
+    if (m_document == nullptr)
         return;
-    const FILEDATA &record = *m_fileData;
+    const FILEDATA &record = m_document->record();
     VRDSegmentValue::show(m_ui->micSeg, record.aud_input_vol);
     m_ui->useEveryHourNoticeChk->setChecked(record.alarm_ontime_flag != 0);
     VRDSegmentValue::show(m_ui->speakerSeg, record.aud_output_vol);
@@ -104,16 +105,23 @@ void VRDSettingForAudioViewController::languageClicked(int language)
 void VRDSettingForAudioViewController::voiceLangMatrixSelected()
 {
     const int language = m_languages->checkedId();
-    if (m_fileData == nullptr || language < 0 || language == kMalaysiaLanguage)
+    if (m_document == nullptr || language < 0 || language == kMalaysiaLanguage)
         return;
-    m_fileData->Brightness1 = static_cast<std::uint32_t>(language);
+    storeLanguage(static_cast<std::uint32_t>(language));
 }
 
 void VRDSettingForAudioViewController::malaysiaRadioSelected()
 {
-    if (m_fileData == nullptr || !m_ui->malaysiaRadio->isChecked())
+    if (m_document == nullptr || !m_ui->malaysiaRadio->isChecked())
         return;
-    m_fileData->Brightness1 = kMalaysiaLanguage;
+    storeLanguage(kMalaysiaLanguage);
+}
+
+void VRDSettingForAudioViewController::storeLanguage(std::uint32_t language)
+{
+    FILEDATA record = m_document->record();
+    record.Brightness1 = language;
+    m_document->store(record);
 }
 
 void VRDSettingForAudioViewController::clearLanguage()
@@ -128,14 +136,15 @@ void VRDSettingForAudioViewController::clearLanguage()
 
 bool VRDSettingForAudioViewController::populate()
 {
-    if (m_fileData == nullptr)
+    if (m_document == nullptr)
         return false;
-    FILEDATA &record = *m_fileData;
+    FILEDATA record = m_document->record();
     VRDSegmentValue::store(m_ui->micSeg, record.aud_input_vol);
     record.alarm_ontime_flag = m_ui->useEveryHourNoticeChk->isChecked() ? 1 : 0;
     VRDSegmentValue::store(m_ui->speakerSeg, record.aud_output_vol);
     // With no choice shown (a language beyond the list) the stored one stays.
     if (record.Brightness1 != kMalaysiaLanguage && m_languages->checkedId() >= 0)
         record.Brightness1 = static_cast<std::uint32_t>(m_languages->checkedId());
+    m_document->store(record);
     return true;
 }

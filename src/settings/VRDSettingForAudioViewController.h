@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+#include <cstdint>
 #include <memory>
 
 namespace Ui {
@@ -25,7 +26,7 @@ public:
     explicit VRDSettingForAudioViewController(QWidget *parent = nullptr);
     ~VRDSettingForAudioViewController() override;
 
-    void setFileData(FILEDATA *fileData) override;
+    void setFileData(VRDConfigDocument *document) override;
     // Every input is a choice from a list.
     QString validateUserInput() override { return {}; }
     bool populate() override;
@@ -37,11 +38,12 @@ private:
     void languageClicked(int language);
     void voiceLangMatrixSelected();
     void malaysiaRadioSelected();
+    void storeLanguage(std::uint32_t language);
     void clearLanguage();
 
     std::unique_ptr<Ui::VRDSettingForAudioViewController> m_ui;
     // The matrix cells (id = row * columns + column) and the Malaysia button
     // (id 20) in one exclusive group, so one click turns the other choice off.
     QButtonGroup *m_languages;
-    FILEDATA *m_fileData = nullptr;
+    VRDConfigDocument *m_document = nullptr;
 };

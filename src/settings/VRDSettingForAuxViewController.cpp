@@ -4,6 +4,7 @@
 #include "config/VRDFileData.h"
 #include "config/VRDSettingRules.h"
 #include "config/VRDValidator.h"
+#include "settings/VRDConfigDocument.h"
 #include "settings/VRDSegmentValue.h"
 #include "ui_VRDSettingForAuxViewController.h"
 #include "widgets/TKImage.h"
@@ -147,23 +148,23 @@ void VRDSettingForAuxViewController::awakeFromNib()
     connect(ui.lcdNightBrightnessSeg, &TKSegmentedControl::selectionChanged, this, [this] { lcdSegmentedControl(); });
 }
 
-void VRDSettingForAuxViewController::setFileData(FILEDATA *fileData)
+void VRDSettingForAuxViewController::setFileData(VRDConfigDocument *document)
 {
-    m_fileData = fileData;
+    m_document = document;
     sliderHandle();
     displayFileData();
 }
 
 void VRDSettingForAuxViewController::sliderHandle()
 {
-    if (m_fileData == nullptr)
+    if (m_document == nullptr)
         return;
     VMMultiHandleSlider *slider = m_ui->multiHandleSlider;
     const auto ratioOf = [](long long percentValue) {
         return std::clamp(static_cast<float>(percentValue) / 100.0f, 0.0f, 1.0f);
     };
-    const float high = ratioOf(100LL - m_fileData->sd_mem_event_ratio);
-    const float low = ratioOf(m_fileData->sd_mem_always_ratio);
+    const float high = ratioOf(100LL - m_document->record().sd_mem_event_ratio);
+    const float low = ratioOf(m_document->record().sd_mem_always_ratio);
     if (slider->handle(kLowHandle) == nullptr) {
         // "Low" first: at equal ratios the handle added first stays left.
         const TKImage knob = TKImage::named(kKnobImage);
@@ -193,9 +194,9 @@ void VRDSettingForAuxViewController::showShares()
 
 void VRDSettingForAuxViewController::displayFileData()
 {
-    if (m_fileData == nullptr)
+    if (m_document == nullptr)
         return;
-    const FILEDATA &data = *m_fileData;
+    const FILEDATA &data = m_document->record();
     FILEDATA defaults{};
     VRDDefaultFileData(defaults);
     Ui::VRDSettingForAuxViewController &ui = *m_ui;
@@ -284,8 +285,8 @@ bool VRDSettingForAuxViewController::validString(const QString &text)
 QString VRDSettingForAuxViewController::validateUserInput()
 {
     for (const std::int32_t share : {m_lowRatio, m_highRatio - m_lowRatio, 100 - m_highRatio}) {
-        if (const std::optional<VRDMessage> message = VRDValidator::validateSDCardSizeRatio(share))
-            return TKLocalizedString(QString::fromStdString(message->key));
+        if (const TKStatus<VRDMessage> valid = VRDValidator::validateSDCardSizeRatio(share); !valid)
+            return TKLocalizedString(QString::fromStdString(valid.failure().key));
     }
     return {};
 }
@@ -307,7 +308,7 @@ const char *VRDSettingForAuxViewController::wifiProblem() const
 
 bool VRDSettingForAuxViewController::populate()
 {
-    if (m_fileData == nullptr || !validateUserInput().isNull())
+    if (m_document == nullptr || !validateUserInput().isNull())
         return false;
     // The Wi-Fi texts are checked before anything is written, so that a
     // refused populate leaves the record as it was.
@@ -315,7 +316,7 @@ bool VRDSettingForAuxViewController::populate()
         TKShowAlert(window(), QStringLiteral("Warning"), TKLocalizedString(problem));
         return false;
     }
-    FILEDATA &data = *m_fileData;
+    FILEDATA data = m_document->record();
     const Ui::VRDSettingForAuxViewController &ui = *m_ui;
 
     data.sd_mem_always_ratio = static_cast<std::uint32_t>(m_lowRatio);
@@ -341,5 +342,6 @@ bool VRDSettingForAuxViewController::populate()
         data.wifi_channel = static_cast<std::uint32_t>(ui.wifiChannelCombo->currentIndex());
     VRDSegmentValue::store(ui.wifiStartModeSeg, data.wifiStartMode);
     data.NONE_wifi_dongle = ui.useWiFiDongleChk->isChecked() ? 0 : 1;
+    m_document->store(data);
     return true;
 }

@@ -26,7 +26,7 @@ public:
     explicit VRDSettingForAuxViewController(QWidget *parent = nullptr);
     ~VRDSettingForAuxViewController() override;
 
-    void setFileData(FILEDATA *fileData) override;
+    void setFileData(VRDConfigDocument *document) override;
     QString validateUserInput() override;
     bool populate() override;
     void setMainController(VRDSettingController *) override {}
@@ -49,7 +49,7 @@ private:
     std::uint32_t pipPosition() const;
 
     std::unique_ptr<Ui::VRDSettingForAuxViewController> m_ui;
-    FILEDATA *m_fileData = nullptr;
+    VRDConfigDocument *m_document = nullptr;
     std::int32_t m_lowRatio = 0;
     std::int32_t m_highRatio = 0;
 };

@@ -5,6 +5,7 @@
 #include "config/FILEDATA.h"
 #include "config/VRDSettingRules.h"
 #include "config/VRDValidator.h"
+#include "settings/VRDConfigDocument.h"
 #include "settings/VRDSegmentValue.h"
 #include "widgets/TKInterfaceHelpers.h"
 #include "widgets/TKLocalization.h"
@@ -208,17 +209,20 @@ void VRDSettingForBasicViewController::awakeFromNib()
     connect(m_ui->powerVoltageCombo, &QComboBox::activated, this, &VRDSettingForBasicViewController::powerVoltageSelected);
 }
 
-void VRDSettingForBasicViewController::setFileData(FILEDATA *fileData)
+void VRDSettingForBasicViewController::setFileData(VRDConfigDocument *document)
 {
-    m_fileData = fileData;
+    m_document = document;
     displayFileData();
 }
 
 void VRDSettingForBasicViewController::displayFileData()
 {
-    if (m_fileData == nullptr)
+    if (m_document == nullptr)
         return;
-    FILEDATA &record = *m_fileData;
+    // Showing corrects two fields the camera may leave out of step; the
+    // corrections go back into the record.
+    FILEDATA record = m_document->record();
+    bool corrected = false;
     m_ui->alwaysModeTimeoutSeg->setSelectedSegment(findAlwaysModeTimeoutIndexByValue(record.always_mode_timeout));
     m_ui->gsensorEnableChk->setChecked(record.g_sensor_enable != 0);
     changeGsensorEnable();
@@ -239,8 +243,10 @@ void VRDSettingForBasicViewController::displayFileData()
     VRDSegmentValue::show(m_ui->frontLEDSeg, record.ledoff);
     // One-channel recording has no rear camera and so no rear LED.
     const bool twoChannels = record.b_model != 1;
-    if (!twoChannels)
+    if (!twoChannels && record.ledoff_rear != 0) {
         record.ledoff_rear = 0;
+        corrected = true;
+    }
     m_ui->rearLEDSeg->setEnabled(twoChannels);
     VRDSegmentValue::show(m_ui->rearLEDSeg, record.ledoff_rear);
 
@@ -251,9 +257,13 @@ void VRDSettingForBasicViewController::displayFileData()
     m_ui->powerTimeCombo->setCurrentIndex(findPowerTimeIndexByValue(record.sd_mem_motion_reserved));
     updatePowerUI();
 
-    if (record.CableVoltCorr == 0)
+    if (record.CableVoltCorr == 0) {
         record.CableVoltCorr = kDefaultCableVoltCorr;
+        corrected = true;
+    }
     m_ui->cableVoltageLossSeg->setSelectedSegment(static_cast<int>(record.CableVoltCorr.get()) - 1);
+    if (corrected)
+        m_document->store(record);
 }
 
 QString VRDSettingForBasicViewController::validateUserInput()
@@ -269,9 +279,10 @@ QString VRDSettingForBasicViewController::validateUserInput()
     }
     for (QLineEdit *field : customFields) {
         const QByteArray text = field->text().toUtf8();
-        if (const auto message = VRDValidator::validateGsensorThreshold(std::string_view(text.constData(), text.size()))) {
+        const TKStatus<VRDMessage> valid = VRDValidator::validateGsensorThreshold(std::string_view(text.constData(), text.size()));
+        if (!valid) {
             focus(field);
-            return messageText(*message);
+            return messageText(valid.failure());
         }
     }
     return {};
@@ -279,9 +290,9 @@ QString VRDSettingForBasicViewController::validateUserInput()
 
 bool VRDSettingForBasicViewController::populate()
 {
-    if (m_fileData == nullptr || !validateUserInput().isNull())
+    if (m_document == nullptr || !validateUserInput().isNull())
         return false;
-    FILEDATA &record = *m_fileData;
+    FILEDATA record = m_document->record();
     const std::span<const std::int64_t> timeouts = allowedValues("always_mode_timeout");
     const int timeoutIndex = m_ui->alwaysModeTimeoutSeg->selectedSegment();
     if (timeoutIndex >= 0 && static_cast<std::size_t>(timeoutIndex) < timeouts.size())
@@ -321,6 +332,7 @@ bool VRDSettingForBasicViewController::populate()
     const int cableSegment = m_ui->cableVoltageLossSeg->selectedSegment();
     if (cableSegment >= 0)
         record.CableVoltCorr = static_cast<std::uint32_t>(cableSegment + 1);
+    m_document->store(record);
     return true;
 }
 
@@ -396,9 +408,9 @@ void VRDSettingForBasicViewController::updateGsensorThreshold()
 
 void VRDSettingForBasicViewController::updatePowerUI()
 {
-    if (m_fileData == nullptr)
+    if (m_document == nullptr)
         return;
-    const bool externalPower = m_fileData->sd_mem_event_reserved == 1;
+    const bool externalPower = m_document->record().sd_mem_event_reserved == 1;
     m_ui->powerVoltageCombo->setEnabled(!externalPower);
     m_ui->powerTimeCombo->setEnabled(!externalPower);
     m_ui->useExternalPowerChk->setChecked(externalPower);
@@ -406,9 +418,11 @@ void VRDSettingForBasicViewController::updatePowerUI()
 
 void VRDSettingForBasicViewController::clickUseExternalPowerChk()
 {
-    if (m_fileData == nullptr)
+    if (m_document == nullptr)
         return;
-    m_fileData->sd_mem_event_reserved = m_ui->useExternalPowerChk->isChecked() ? 1 : 0;
+    FILEDATA record = m_document->record();
+    record.sd_mem_event_reserved = m_ui->useExternalPowerChk->isChecked() ? 1 : 0;
+    m_document->store(record);
     updatePowerUI();
 }
 

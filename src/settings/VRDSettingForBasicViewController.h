@@ -30,7 +30,7 @@ public:
     explicit VRDSettingForBasicViewController(QWidget *parent = nullptr);
     ~VRDSettingForBasicViewController() override;
 
-    void setFileData(FILEDATA *fileData) override;
+    void setFileData(VRDConfigDocument *document) override;
     QString validateUserInput() override;
     bool populate() override;
     // Alerts go to the tab's own window, which is the settings window.
@@ -58,5 +58,5 @@ private:
     std::array<QLineEdit *, 3> parkingFields() const;
 
     std::unique_ptr<Ui::VRDSettingForBasicViewController> m_ui;
-    FILEDATA *m_fileData = nullptr;
+    VRDConfigDocument *m_document = nullptr;
 };

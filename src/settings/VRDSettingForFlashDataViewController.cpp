@@ -7,6 +7,7 @@
 #include "settings/VRDMapWindowPresenter.h"
 #include "settings/VRDSettingController.h"
 #include "ui_VRDSettingForFlashDataViewController.h"
+#include "settings/VRDSettingsLog.h"
 #include "widgets/TKInterfaceHelpers.h"
 #include "widgets/TKLocalization.h"
 
@@ -135,15 +136,15 @@ void VRDSettingForFlashDataViewController::makeColumnWithIndex(int index, const 
     header->resizeSection(index, std::max({width, titleWidth, cellWidth}));
 }
 
-void VRDSettingForFlashDataViewController::setFileData(FILEDATA *fileData)
+void VRDSettingForFlashDataViewController::setFileData(VRDConfigDocument *document)
 {
-    m_fileData = fileData;
+    m_document = document;
     displayFileData();
 }
 
 void VRDSettingForFlashDataViewController::displayFileData()
 {
-    if (m_fileData == nullptr || !m_firstLoad)
+    if (m_document == nullptr || !m_firstLoad)
         return;
     m_firstLoad = false;
     if (!m_FlashDataFilePath.isEmpty() && QFileInfo(m_FlashDataFilePath).isFile())
@@ -157,7 +158,7 @@ QString VRDSettingForFlashDataViewController::validateUserInput()
 
 bool VRDSettingForFlashDataViewController::populate()
 {
-    return m_fileData != nullptr;
+    return m_document != nullptr;
 }
 
 void VRDSettingForFlashDataViewController::setMainController(VRDSettingController *controller)
@@ -230,7 +231,7 @@ void VRDSettingForFlashDataViewController::readFinished()
     const bool userAsked = m_userOpenedFile;
     m_userOpenedFile = false;
     if (result.error) {
-        qInfo("fopen fail:%s (%s)", qPrintable(m_FlashDataFilePath), result.error->systemError.c_str());
+        qCWarning(lcSettings, "fopen fail:%s (%s)", qPrintable(m_FlashDataFilePath), result.error->systemError.c_str());
     } else {
         m_pFalshSaveValue = result.log;
         m_model->setLog(m_pFalshSaveValue);
@@ -252,7 +253,7 @@ void VRDSettingForFlashDataViewController::readFinished()
 void VRDSettingForFlashDataViewController::doubleClickTableRow(const QModelIndex &index)
 {
     const std::int64_t row = index.isValid() ? index.row() : -1;
-    qInfo("rowNum=%lld", static_cast<long long>(row));
+    qCDebug(lcSettings, "rowNum=%lld", static_cast<long long>(row));
     const std::optional<VRDDriveInfoPosition> position = m_pFalshSaveValue->positionOfRow(row);
     if (!position)
         return;
@@ -308,7 +309,7 @@ void VRDSettingForFlashDataViewController::writeFinished()
     if (m_mainController)
         m_mainController->hideLoading();
     if (error)
-        qInfo("%s", error->systemError.c_str());
+        qCWarning(lcSettings, "%s", error->systemError.c_str());
     emit csvFileWritten(m_exportPath, !error);
     // After the loading sheet has gone; a failed export says so instead of "saved".
     QTimer::singleShot(kSavedAlertDelayMs, this, [this, error] {

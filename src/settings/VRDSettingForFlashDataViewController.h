@@ -52,7 +52,7 @@ public:
     VRDSettingForFlashDataViewController(Environment environment, QWidget *parent = nullptr);
     ~VRDSettingForFlashDataViewController() override;
 
-    void setFileData(FILEDATA *fileData) override;
+    void setFileData(VRDConfigDocument *document) override;
     QString validateUserInput() override;
     bool populate() override;
     void setMainController(VRDSettingController *controller) override;
@@ -105,7 +105,7 @@ private:
 
     std::unique_ptr<Ui::VRDSettingForFlashDataViewController> m_ui;
     Environment m_environment;
-    FILEDATA *m_fileData = nullptr;
+    VRDConfigDocument *m_document = nullptr;
     bool m_firstLoad = true;
     bool m_bFlashDataAccess = false;
     bool m_userOpenedFile = false;

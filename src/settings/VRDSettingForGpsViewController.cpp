@@ -2,6 +2,7 @@
 
 #include "config/FILEDATA.h"
 #include "config/VRDFileData.h"
+#include "settings/VRDConfigDocument.h"
 #include "settings/VRDSegmentValue.h"
 #include "ui_VRDSettingForGpsViewController.h"
 #include "widgets/TKInterfaceHelpers.h"
@@ -64,17 +65,17 @@ void VRDSettingForGpsViewController::awakeFromNib()
     ui.summerTimeChk->setText(TKLocalizedString("summerTime"));
 }
 
-void VRDSettingForGpsViewController::setFileData(FILEDATA *fileData)
+void VRDSettingForGpsViewController::setFileData(VRDConfigDocument *document)
 {
-    m_fileData = fileData;
+    m_document = document;
     displayFileData();
 }
 
 void VRDSettingForGpsViewController::displayFileData()
 {
-    if (m_fileData == nullptr)
+    if (m_document == nullptr)
         return;
-    const FILEDATA &data = *m_fileData;
+    const FILEDATA &data = m_document->record();
     Ui::VRDSettingForGpsViewController &ui = *m_ui;
     VRDSegmentValue::show(ui.drivingDaySeg, data.nodriving_day);
     VRDSegmentValue::show(ui.speedDisplayUnitSeg, data.speed_disp_unit);
@@ -93,9 +94,9 @@ QString VRDSettingForGpsViewController::validateUserInput()
 
 bool VRDSettingForGpsViewController::populate()
 {
-    if (m_fileData == nullptr)
+    if (m_document == nullptr)
         return false;
-    FILEDATA &data = *m_fileData;
+    FILEDATA data = m_document->record();
     const Ui::VRDSettingForGpsViewController &ui = *m_ui;
     VRDSegmentValue::store(ui.drivingDaySeg, data.nodriving_day);
     VRDSegmentValue::store(ui.speedDisplayUnitSeg, data.speed_disp_unit);
@@ -107,5 +108,6 @@ bool VRDSettingForGpsViewController::populate()
     data.summer_time = ui.summerTimeChk->isChecked() ? 1 : 0;
     VRDSegmentValue::store(ui.saveDurationSeg, data.SaveDuration);
     VRDSegmentValue::store(ui.nightTimeSeg, data.NightTime);
+    m_document->store(data);
     return true;
 }

@@ -21,7 +21,7 @@ public:
     explicit VRDSettingForGpsViewController(QWidget *parent = nullptr);
     ~VRDSettingForGpsViewController() override;
 
-    void setFileData(FILEDATA *fileData) override;
+    void setFileData(VRDConfigDocument *document) override;
     QString validateUserInput() override;
     bool populate() override;
     // The tab neither loads files nor needs the window beyond its own.
@@ -32,5 +32,5 @@ private:
     void displayFileData();
 
     std::unique_ptr<Ui::VRDSettingForGpsViewController> m_ui;
-    FILEDATA *m_fileData = nullptr;
+    VRDConfigDocument *m_document = nullptr;
 };

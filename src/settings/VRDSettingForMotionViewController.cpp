@@ -3,6 +3,7 @@
 #include "ui_VRDSettingForMotionViewController.h"
 
 #include "config/FILEDATA.h"
+#include "settings/VRDConfigDocument.h"
 #include "settings/VRDSegmentValue.h"
 #include "widgets/TKInterfaceHelpers.h"
 #include "widgets/TKLocalization.h"
@@ -66,17 +67,17 @@ void VRDSettingForMotionViewController::awakeFromNib()
                                               TKLocalizedString("setting.motion.night_vision_use")});
 }
 
-void VRDSettingForMotionViewController::setFileData(FILEDATA *fileData)
+void VRDSettingForMotionViewController::setFileData(VRDConfigDocument *document)
 {
-    m_fileData = fileData;
+    m_document = document;
     displayFileData();
 }
 
 void VRDSettingForMotionViewController::displayFileData()
 {
-    if (m_fileData == nullptr)
+    if (m_document == nullptr)
         return;
-    const FILEDATA &record = *m_fileData;
+    const FILEDATA &record = m_document->record();
     VRDSegmentValue::show(m_ui->frontSensitivitySeg, record.motion720pCValue);
     VRDSegmentValue::show(m_ui->rearSensitivitySeg, record.motion1080pCValue);
     showMask(frontBlocks(), record.motionBlock);
@@ -87,15 +88,16 @@ void VRDSettingForMotionViewController::displayFileData()
 
 bool VRDSettingForMotionViewController::populate()
 {
-    if (m_fileData == nullptr || !validateUserInput().isNull())
+    if (m_document == nullptr || !validateUserInput().isNull())
         return false;
-    FILEDATA &record = *m_fileData;
+    FILEDATA record = m_document->record();
     VRDSegmentValue::store(m_ui->frontSensitivitySeg, record.motion720pCValue);
     VRDSegmentValue::store(m_ui->rearSensitivitySeg, record.motion1080pCValue);
     record.motionBlock = maskOf(frontBlocks());
     record.motionBlock_Rear = maskOf(rearBlocks());
     VRDSegmentValue::store(m_ui->parkingModeSeg, record.ParkingMode);
     VRDSegmentValue::store(m_ui->nightVisionSeg, record.En_SuperNightVision);
+    m_document->store(record);
     return true;
 }
 

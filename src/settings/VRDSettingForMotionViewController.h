@@ -27,7 +27,7 @@ public:
     explicit VRDSettingForMotionViewController(QWidget *parent = nullptr);
     ~VRDSettingForMotionViewController() override;
 
-    void setFileData(FILEDATA *fileData) override;
+    void setFileData(VRDConfigDocument *document) override;
     // Every input is a choice from a list.
     QString validateUserInput() override { return {}; }
     bool populate() override;
@@ -51,5 +51,5 @@ private:
     BlockBoxes rearBlocks() const;
 
     std::unique_ptr<Ui::VRDSettingForMotionViewController> m_ui;
-    FILEDATA *m_fileData = nullptr;
+    VRDConfigDocument *m_document = nullptr;
 };

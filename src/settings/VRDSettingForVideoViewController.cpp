@@ -1,6 +1,7 @@
 #include "settings/VRDSettingForVideoViewController.h"
 
 #include "config/FILEDATA.h"
+#include "settings/VRDConfigDocument.h"
 #include "settings/VRDSegmentValue.h"
 #include "settings/VRDSettingController.h"
 #include "ui_VRDSettingForVideoViewController.h"
@@ -70,17 +71,17 @@ void VRDSettingForVideoViewController::awakeFromNib()
     TKSetSegmentLabels(ui.channel, localized({"setting.video.channel_2", "setting.video.channel_1"}));
 }
 
-void VRDSettingForVideoViewController::setFileData(FILEDATA *fileData)
+void VRDSettingForVideoViewController::setFileData(VRDConfigDocument *document)
 {
-    m_fileData = fileData;
+    m_document = document;
     displayFileData();
 }
 
 void VRDSettingForVideoViewController::displayFileData()
 {
-    if (m_fileData == nullptr)
+    if (m_document == nullptr)
         return;
-    const FILEDATA &data = *m_fileData;
+    const FILEDATA &data = m_document->record();
     Ui::VRDSettingForVideoViewController &ui = *m_ui;
     VRDSegmentValue::show(ui.videoEncodingBitrate, data.vid_enc_bitrate);
     VRDSegmentValue::show(ui.videoBrightness, data.vid_brightness);
@@ -105,9 +106,9 @@ QString VRDSettingForVideoViewController::validateUserInput()
 
 bool VRDSettingForVideoViewController::populate()
 {
-    if (m_fileData == nullptr)
+    if (m_document == nullptr)
         return false;
-    FILEDATA &data = *m_fileData;
+    FILEDATA data = m_document->record();
     const Ui::VRDSettingForVideoViewController &ui = *m_ui;
     VRDSegmentValue::store(ui.videoEncodingBitrate, data.vid_enc_bitrate);
     VRDSegmentValue::store(ui.videoBrightness, data.vid_brightness);
@@ -123,6 +124,7 @@ bool VRDSettingForVideoViewController::populate()
     // One-channel mode has no rear camera whose LED could be switched off.
     if (data.b_model == 1)
         data.ledoff_rear = 0;
+    m_document->store(data);
     if (data.vid_enc_bitrate != m_forntVideoQuality || data.vid_enc_bitrate_R != m_rearVideoQuality)
         TKShowAlert(alertWindow(), QStringLiteral("Warning"), TKLocalizedString("msg.video_quality_warning"));
     return true;

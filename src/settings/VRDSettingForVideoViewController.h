@@ -24,7 +24,7 @@ public:
     explicit VRDSettingForVideoViewController(QWidget *parent = nullptr);
     ~VRDSettingForVideoViewController() override;
 
-    void setFileData(FILEDATA *fileData) override;
+    void setFileData(VRDConfigDocument *document) override;
     QString validateUserInput() override;
     bool populate() override;
     void setMainController(VRDSettingController *controller) override;
@@ -35,7 +35,7 @@ private:
     QWidget *alertWindow();
 
     std::unique_ptr<Ui::VRDSettingForVideoViewController> m_ui;
-    FILEDATA *m_fileData = nullptr;
+    VRDConfigDocument *m_document = nullptr;
     // The qualities as last displayed, to notice a change when storing.
     std::uint32_t m_forntVideoQuality = 0;
     std::uint32_t m_rearVideoQuality = 0;

@@ -31,7 +31,7 @@ constexpr std::array<TabKeys, VRDSettingTabFactory::kTabCount> kTabKeys{{
 
 } // namespace
 
-QWidget *VRDSettingTabFactory::createTab(int index, FILEDATA *fileData) const
+QWidget *VRDSettingTabFactory::createTab(int index, VRDConfigDocument *document) const
 {
     switch (index) {
     case 0:
@@ -45,7 +45,7 @@ QWidget *VRDSettingTabFactory::createTab(int index, FILEDATA *fileData) const
     case 4:
         return new VRDSettingForMotionViewController;
     case 5:
-        return new VRDSettingForAdasViewController(fileData);
+        return new VRDSettingForAdasViewController(document);
     case 6:
         return new VRDSettingForAudioViewController;
     default:

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-struct FILEDATA;
+class VRDConfigDocument;
 class QWidget;
 
 // Makes the settings window's tabs. Every tab is a QWidget; those that edit
@@ -16,9 +16,9 @@ public:
 
     virtual ~VRDSettingTabFactory() = default;
 
-    // A new tab of index 0 to 6; `fileData` is the window's record, for the
-    // tabs that need it while they are built. The caller takes ownership.
-    virtual QWidget *createTab(int index, FILEDATA *fileData) const;
+    // A new tab of index 0 to 6; `document` holds the window's record, for
+    // the tabs that need it while they are built. The caller takes ownership.
+    virtual QWidget *createTab(int index, VRDConfigDocument *document) const;
     // The drive-information viewer of tab 7; `flashDataFilePath` is the
     // card's log, empty when the card has none.
     virtual QWidget *createDriveInfoTab(const QString &flashDataFilePath) const;

@@ -3,6 +3,7 @@
 #include "player/VRDMediaEngine.h"
 #include "viewer/VRDCaptureDialogs.h"
 #include "viewer/VRDDualPlaybackController.h"
+#include "viewer/VRDViewerLog.h"
 #include "widgets/TKInterfaceHelpers.h"
 #include "widgets/TKLocalization.h"
 
@@ -83,7 +84,7 @@ void VRDStillCapture::saveCapture()
     }
     emit captureSaved(target);
     if (!m_dialogs.openInViewer(QUrl::fromLocalFile(capturePath())))
-        qInfo("no viewer opened %s", qPrintable(capturePath()));
+        qCWarning(lcViewer, "no viewer opened %s", qPrintable(capturePath()));
 }
 
 void VRDStillCapture::printPanelDidEnd(bool confirmed)
@@ -105,7 +106,7 @@ bool VRDStillCapture::printPicture()
     QPainter painter;
     if (!painter.begin(&printer)) {
         const QString destination = printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();
-        qInfo("printing to %s could not start", qPrintable(destination));
+        qCWarning(lcViewer, "printing to %s could not start", qPrintable(destination));
         fail(TKLocalizedString("msg.print_fail"), destination);
         return false;
     }
@@ -124,7 +125,7 @@ bool VRDStillCapture::printPicture()
 
 void VRDStillCapture::fail(const QString &message, const QString &detail)
 {
-    qInfo("%s: %s", qPrintable(message), qPrintable(detail));
+    qCWarning(lcViewer, "%s: %s", qPrintable(message), qPrintable(detail));
     TKShowAlert(&m_window, message, detail);
     emit failed(message);
 }

@@ -1,10 +1,11 @@
 #include "viewer/VRDTimeSetupController.h"
 
 #include "config/TKClockFile.h"
+#include "disk/TKCardLocator.h"
 #include "disk/TKDiskService.h"
 #include "disk/TKUDisks2Service.h"
-#include "disk/TKUSBDiskDiscovery.h"
 #include "ui_VRDTimeSetupController.h"
+#include "viewer/VRDViewerLog.h"
 #include "widgets/TKClockFaceTimePicker.h"
 #include "widgets/TKInterfaceHelpers.h"
 #include "widgets/TKLocalization.h"
@@ -13,7 +14,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLocale>
-#include <QScreen>
 #include <QSignalBlocker>
 #include <QTimer>
 
@@ -110,10 +110,7 @@ void VRDTimeSetupController::onInitDIalog()
 
 void VRDTimeSetupController::loadSettingFile()
 {
-    const TKVolumeListing listing = m_environment.diskService->listVolumes();
-    if (!listing.problem.empty())
-        qInfo("%s", listing.problem.c_str());
-    const auto volume = TKUSBVolumeURLContainingFile(listing.volumes, TKClockFile::kFileName);
+    const auto volume = TKCardLocator(*m_environment.diskService, VRDViewerLogSink()).findVolumeHolding(TKClockFile::kFileName);
     if (volume)
         m_SettingFilePath = QDir(QString::fromStdString(*volume)).filePath(QString::fromLatin1(TKClockFile::kFileName));
 }
@@ -167,14 +164,15 @@ QString VRDTimeSetupController::openSavePanel()
 
 QString VRDTimeSetupController::doWriteConfigFile(const QString &path)
 {
-    const auto error = TKClockFile::write(path.toStdString(), calendarTime(m_selectedDate, m_selectedTime));
-    if (!error)
+    const TKStatus<TKFileError> written = TKClockFile::write(path.toStdString(), calendarTime(m_selectedDate, m_selectedTime));
+    if (written)
         return {};
-    qInfo("%s", error->systemError.c_str());
-    const QString message = TKLocalizedString(QString::fromStdString(error->messageKey));
-    return error->writeProtected
+    const TKFileError &error = written.failure();
+    qCWarning(lcViewer, "%s", error.systemError.c_str());
+    const QString message = TKLocalizedString(QString::fromStdString(error.messageKey));
+    return error.writeProtected
         ? QStringLiteral("%1\n%2").arg(message, TKLocalizedString("msg.write_protected_disk"))
-        : QStringLiteral("%1\n%2").arg(message, QString::fromStdString(error->systemError));
+        : QStringLiteral("%1\n%2").arg(message, QString::fromStdString(error.systemError));
 }
 
 void VRDTimeSetupController::onSaveConfigFile()
@@ -207,15 +205,7 @@ void VRDTimeSetupController::showEvent(QShowEvent *event)
     QDialog::showEvent(event);
     if (!m_centred) {
         m_centred = true;
-        centerInScreen();
+        TKCenterInScreen(this);
     }
 }
 
-void VRDTimeSetupController::centerInScreen()
-{
-    const QScreen *screen = this->screen();
-    if (screen == nullptr)
-        return;
-    const QRect visible = screen->availableGeometry();
-    move(visible.topLeft() + QPoint((visible.width() - width()) / 2, (visible.height() - height()) / 2));
-}

@@ -71,7 +71,6 @@ private:
     QString openSavePanel();
     // Nothing on success, else the text of what went wrong.
     QString doWriteConfigFile(const QString &path);
-    void centerInScreen();
 
     std::unique_ptr<Ui::VRDTimeSetupController> m_ui;
     Environment m_environment;

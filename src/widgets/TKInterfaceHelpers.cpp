@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QMessageBox>
+#include <QScreen>
 
 void TKSetSegmentLabels(TKSegmentedControl *control, const QStringList &labels)
 {
@@ -30,6 +31,16 @@ void TKCenterViewHorizontally(QWidget *view, const QWidget *reference)
 {
     // Centre from the exact halves: QRect::center() rounds down and shifts odd widths by one.
     view->move(reference->x() + (reference->width() - view->width()) / 2, view->y());
+}
+
+void TKCenterInScreen(QWidget *window)
+{
+    const QScreen *screen = window->screen();
+    if (screen == nullptr)
+        return;
+    const QRect visible = screen->availableGeometry();
+    const QSize frame = window->frameGeometry().size();
+    window->move(visible.topLeft() + QPoint((visible.width() - frame.width()) / 2, (visible.height() - frame.height()) / 2));
 }
 
 void TKShowAlertSheet(QWidget *window, const QString &message, const QString &informativeText,

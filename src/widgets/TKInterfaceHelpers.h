@@ -22,6 +22,9 @@ void TKSetCellTitles(const QList<QAbstractButton *> &cells, const QStringList &t
 // Moves view so that its horizontal centre lies over reference's centre,
 // keeping its vertical position. Both must share a parent.
 void TKCenterViewHorizontally(QWidget *view, const QWidget *reference);
+// Moves a window to the middle of its screen's visible area, frame included;
+// its size stays.
+void TKCenterInScreen(QWidget *window);
 // A warning alert with one "OK" button, modal to window; onEnd runs when it
 // is dismissed.
 void TKShowAlertSheet(QWidget *window, const QString &message, const QString &informativeText,

@@ -1,9 +1,9 @@
 #include "widgets/TKMapWebPage.h"
 
-#include <QDebug>
+#include "widgets/TKWidgetsLog.h"
 
 void TKMapWebPage::javaScriptConsoleMessage(JavaScriptConsoleMessageLevel, const QString &message, int lineNumber,
                                             const QString &sourceID)
 {
-    qInfo("map page %s:%d: %s", qPrintable(sourceID), lineNumber, qPrintable(message));
+    qCInfo(lcWidgets, "map page %s:%d: %s", qPrintable(sourceID), lineNumber, qPrintable(message));
 }

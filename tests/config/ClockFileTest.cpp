@@ -23,16 +23,16 @@ TEST(ClockFile, WritesNineteenBytesFromTheStartWithoutTruncating)
     const std::string path = dir.path("timeset.cfg");
     const auto time = TKClockFile::parse("2024/03/05 14:07:09");
     ASSERT_TRUE(time);
-    ASSERT_FALSE(TKClockFile::write(path, *time));
+    ASSERT_TRUE(TKClockFile::write(path, *time));
     EXPECT_EQ(readFile(path), "2024/03/05 14:07:09");
 
     std::ofstream(path, std::ios::binary | std::ios::trunc) << "0000/00/00 00:00:00ABCDEF";
-    ASSERT_FALSE(TKClockFile::write(path, *time));
+    ASSERT_TRUE(TKClockFile::write(path, *time));
     EXPECT_EQ(readFile(path), "2024/03/05 14:07:09ABCDEF") << "the six bytes after the 19th stay";
 
-    const auto error = TKClockFile::write(dir.path("missing/timeset.cfg"), *time);
-    ASSERT_TRUE(error);
-    EXPECT_EQ(error->messageKey, "msg.file_open_fail");
+    const auto written = TKClockFile::write(dir.path("missing/timeset.cfg"), *time);
+    ASSERT_FALSE(written);
+    EXPECT_EQ(written.failure().messageKey, "msg.file_open_fail");
 }
 
 TEST(ClockFile, ParsesAndFormatsOnlyRealDates)

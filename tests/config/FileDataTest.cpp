@@ -93,7 +93,7 @@ TEST(FileData, EveryFieldRoundTripsThroughTheFile)
 {
     TestFolder folder("filedata_roundtrip");
     const FILEDATA written = patternRecord();
-    ASSERT_FALSE(VRDWriteFileData(written, folder.path("config.bin")));
+    ASSERT_TRUE(VRDWriteFileData(written, folder.path("config.bin")));
     EXPECT_EQ(std::filesystem::file_size(folder.path("config.bin")), 1176u);
 
     FILEDATA read{};
@@ -181,7 +181,7 @@ TEST(FileData, CheckWordXorsTheLowHalvesAfterTheFirstWord)
 TEST(FileData, DefaultFileCarriesPlateFlagAndCheckWord)
 {
     TestFolder folder("filedata_default");
-    ASSERT_FALSE(VRDWriteDefaultFile(folder.path("config.bin")));
+    ASSERT_TRUE(VRDWriteDefaultFile(folder.path("config.bin")));
     FILEDATA record{};
     ASSERT_TRUE(VRDReadFileData(folder.path("config.bin"), record));
     EXPECT_EQ(record.osd_plate_flag, 1);
@@ -206,17 +206,17 @@ TEST(FileData, FailedWritesKeepTheOldFile)
     TestFolder folder("filedata_fail");
     const std::string target = folder.path("config.bin");
     FILEDATA old = patternRecord();
-    ASSERT_FALSE(VRDWriteFileData(old, target));
+    ASSERT_TRUE(VRDWriteFileData(old, target));
 
     // A folder in the way of the temporary file's folder.
     const auto blocked = VRDWriteFileData(FILEDATA{}, folder.path("nofolder/config.bin"));
-    ASSERT_TRUE(blocked);
-    EXPECT_EQ(blocked->messageKey, "msg.file_open_fail");
-    EXPECT_FALSE(blocked->systemError.empty());
+    ASSERT_FALSE(blocked);
+    EXPECT_EQ(blocked.failure().messageKey, "msg.file_open_fail");
+    EXPECT_FALSE(blocked.failure().systemError.empty());
 
     // A folder where the file should be: the rename fails after writing.
     std::filesystem::create_directory(folder.path("dir.bin"));
-    EXPECT_TRUE(VRDWriteFileData(FILEDATA{}, folder.path("dir.bin")));
+    EXPECT_FALSE(VRDWriteFileData(FILEDATA{}, folder.path("dir.bin")));
 
     // The file size limit stops the write half-way in a child process.
     const pid_t child = ::fork();
@@ -225,7 +225,7 @@ TEST(FileData, FailedWritesKeepTheOldFile)
         ::signal(SIGXFSZ, SIG_IGN);
         rlimit limit{500, 500};
         ::setrlimit(RLIMIT_FSIZE, &limit);
-        ::_exit(VRDWriteFileData(FILEDATA{}, target) ? 0 : 1);
+        ::_exit(VRDWriteFileData(FILEDATA{}, target) ? 1 : 0);
     }
     int status = 0;
     ASSERT_EQ(::waitpid(child, &status, 0), child);

@@ -20,7 +20,17 @@ std::optional<VRDMessage> set(FILEDATA &record, std::string_view field, std::str
 {
     const VRDSettingRule *rule = VRDSettingRules::find(field);
     EXPECT_NE(rule, nullptr) << field;
-    return rule ? VRDSettingRules::apply(record, *rule, value) : std::nullopt;
+    if (rule == nullptr)
+        return std::nullopt;
+    const TKStatus<VRDMessage> applied = VRDSettingRules::apply(record, *rule, value);
+    return applied ? std::nullopt : std::optional<VRDMessage>(applied.failure());
+}
+
+// The message of the checks that bind fields; none when they pass.
+std::optional<VRDMessage> finish(FILEDATA &record, const std::vector<std::string> &changedFields)
+{
+    const TKStatus<VRDMessage> finished = VRDSettingRules::finish(record, changedFields);
+    return finished ? std::nullopt : std::optional<VRDMessage>(finished.failure());
 }
 
 } // namespace
@@ -96,22 +106,22 @@ TEST(SettingRules, FinishChecksFieldsThatBelongTogether)
     FILEDATA record = defaults();
     ASSERT_FALSE(set(record, "sd_mem_event_ratio", "5"));
     ASSERT_FALSE(set(record, "sd_mem_always_ratio", "75"));
-    EXPECT_EQ(VRDSettingRules::finish(record, {"sd_mem_event_ratio"})->key, "msg.sdcard_ratio_too_low");
+    EXPECT_EQ(finish(record, {"sd_mem_event_ratio"})->key, "msg.sdcard_ratio_too_low");
     ASSERT_FALSE(set(record, "sd_mem_event_ratio", "10"));
-    EXPECT_EQ(VRDSettingRules::finish(record, {"sd_mem_event_ratio"})->key, "msg.sdcard_ratio_sum");
+    EXPECT_EQ(finish(record, {"sd_mem_event_ratio"})->key, "msg.sdcard_ratio_sum");
     ASSERT_FALSE(set(record, "sd_mem_motion_ratio", "15"));
-    EXPECT_FALSE(VRDSettingRules::finish(record, {"sd_mem_motion_ratio"}));
+    EXPECT_FALSE(finish(record, {"sd_mem_motion_ratio"}));
 
     ASSERT_FALSE(set(record, "ADAS_Ldws_Speed", "70"));
-    EXPECT_FALSE(VRDSettingRules::finish(record, {"ADAS_Ldws_Speed"}));
+    EXPECT_FALSE(finish(record, {"ADAS_Ldws_Speed"}));
     ASSERT_FALSE(set(record, "speed_disp_unit", "1"));
-    EXPECT_EQ(VRDSettingRules::finish(record, {"speed_disp_unit"})->key, "msg.value_not_allowed")
+    EXPECT_EQ(finish(record, {"speed_disp_unit"})->key, "msg.value_not_allowed")
         << "70 is not in the mi/h list";
     ASSERT_FALSE(set(record, "ADAS_Ldws_Speed", "15"));
-    EXPECT_FALSE(VRDSettingRules::finish(record, {"ADAS_Ldws_Speed"}));
+    EXPECT_FALSE(finish(record, {"ADAS_Ldws_Speed"}));
 
     record.ledoff_rear = 1;
     ASSERT_FALSE(set(record, "b_model", "1"));
-    EXPECT_FALSE(VRDSettingRules::finish(record, {"b_model"}));
+    EXPECT_FALSE(finish(record, {"b_model"}));
     EXPECT_EQ(record.ledoff_rear, 0u) << "no rear LED in one-channel mode";
 }

@@ -2,6 +2,7 @@
 #include "settings/VRDSettingForAudioViewController.h"
 #include "widgets/TKSegmentedControl.h"
 
+#include "MirroredDocument.h"
 #include "TabRecordPattern.h"
 
 #include <QAbstractButton>
@@ -22,7 +23,7 @@ protected:
         record.Brightness1 = 1;
     }
 
-    void show() { tab.setFileData(&record); }
+    void show() { tab.setFileData(document.of(record)); }
 
     template <typename T>
     T *child(const char *name)
@@ -42,6 +43,7 @@ protected:
     }
 
     FILEDATA record{};
+    MirroredDocument document;
     VRDSettingForAudioViewController tab;
 };
 

@@ -1,3 +1,4 @@
+#include "MirroredDocument.h"
 #include "TabRecordPattern.h"
 
 #include "config/FILEDATA.h"
@@ -37,7 +38,7 @@ protected:
     VRDSettingForAuxViewController &open()
     {
         tab = std::make_unique<VRDSettingForAuxViewController>();
-        tab->setFileData(&record);
+        tab->setFileData(document.of(record));
         return *tab;
     }
 
@@ -64,6 +65,7 @@ protected:
     }
 
     FILEDATA record{};
+    MirroredDocument document;
     std::unique_ptr<VRDSettingForAuxViewController> tab;
 };
 
@@ -121,12 +123,12 @@ TEST_F(AuxTab, SharesComeFromTheSliderAndEachNeedsTenPercent)
     record.sd_mem_always_ratio = 80;
     record.sd_mem_motion_ratio = 10;
     record.sd_mem_event_ratio = 10;
-    tab->setFileData(&record);
+    tab->setFileData(document.of(record));
     EXPECT_FLOAT_EQ(slider()->handle("Low")->curRatio, 0.8f);
     EXPECT_FLOAT_EQ(slider()->handle("High")->curRatio, 0.9f);
     record.sd_mem_always_ratio = 10;
     record.sd_mem_event_ratio = 80;
-    tab->setFileData(&record);
+    tab->setFileData(document.of(record));
     EXPECT_FLOAT_EQ(slider()->handle("Low")->curRatio, 0.1f);
     EXPECT_FLOAT_EQ(slider()->handle("High")->curRatio, 0.2f);
     EXPECT_TRUE(tab->validateUserInput().isNull());

@@ -3,6 +3,7 @@
 #include "settings/VRDSettingForBasicViewController.h"
 #include "widgets/TKSegmentedControl.h"
 
+#include "MirroredDocument.h"
 #include "TabRecordPattern.h"
 
 #include <QAbstractButton>
@@ -50,7 +51,7 @@ protected:
     void show()
     {
         tab.resize(748, 500);
-        tab.setFileData(&record);
+        tab.setFileData(document.of(record));
     }
 
     template <typename T>
@@ -73,6 +74,7 @@ protected:
     QList<QMessageBox *> alerts() { return tab.findChildren<QMessageBox *>(); }
 
     FILEDATA record{};
+    MirroredDocument document;
     VRDSettingForBasicViewController tab;
 };
 
@@ -260,7 +262,7 @@ TEST_F(BasicTab, ExternalPowerIsWrittenAtOnceAndLocksTheCombos)
     EXPECT_TRUE(child<QComboBox>("powerTimeCombo")->isEnabled());
 
     record.sd_mem_event_reserved = 1;
-    tab.setFileData(&record);
+    tab.setFileData(document.of(record));
     EXPECT_TRUE(external->isChecked());
     EXPECT_FALSE(child<QComboBox>("powerVoltageCombo")->isEnabled());
 }

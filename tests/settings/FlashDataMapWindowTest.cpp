@@ -1,5 +1,6 @@
 #include "config/FILEDATA.h"
 #include "devicedata/VRDDriveInfoLog.h"
+#include "settings/VRDConfigDocument.h"
 #include "settings/VRDDriveInfoTableModel.h"
 #include "settings/VRDSettingForFlashDataViewController.h"
 
@@ -44,7 +45,7 @@ TEST(FlashDataMapWindow, OpensBesideTheSettingsWindowAndGoesWithTheTab)
     tab.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&tab));
     QSignalSpy loaded(&tab, &VRDSettingForFlashDataViewController::flashDataLoaded);
-    FILEDATA settings{};
+    VRDConfigDocument settings;
     tab.setFileData(&settings);
     ASSERT_TRUE(loaded.wait(5000));
 

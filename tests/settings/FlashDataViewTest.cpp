@@ -1,5 +1,6 @@
 #include "devicedata/VRDDriveInfoLog.h"
 #include "settings/VRDDriveInfoTableModel.h"
+#include "settings/VRDConfigDocument.h"
 #include "settings/VRDMapPresenter.h"
 #include "settings/VRDSettingForFlashDataViewController.h"
 #include "config/FILEDATA.h"
@@ -119,14 +120,14 @@ protected:
         auto tab = makeTab();
         tab->setM_FlashDataFilePath(QString::fromStdString(logPath.string()));
         QSignalSpy loaded(tab.get(), &VRDSettingForFlashDataViewController::flashDataLoaded);
-        tab->setFileData(&record_);
+        tab->setFileData(&document_);
         EXPECT_TRUE(loaded.wait(5000));
         return tab;
     }
 
     std::filesystem::path folder;
     std::filesystem::path logPath;
-    FILEDATA record_{};
+    VRDConfigDocument document_;
     QString openPath;
     QString savePath;
     QStringList proposals;
@@ -141,7 +142,7 @@ TEST_F(FlashDataViewTest, FirstDisplayWithARecordReadsTheCardsLogOnce)
     EXPECT_FALSE(tab->isBusy()) << "no read before a record is shown";
 
     QSignalSpy loaded(tab.get(), &VRDSettingForFlashDataViewController::flashDataLoaded);
-    tab->setFileData(&record_);
+    tab->setFileData(&document_);
     ASSERT_TRUE(loaded.wait(5000));
     EXPECT_TRUE(tab->flashDataAccess());
     EXPECT_TRUE(tab->populate());
@@ -165,7 +166,7 @@ TEST_F(FlashDataViewTest, FirstDisplayWithARecordReadsTheCardsLogOnce)
     EXPECT_GE(tab->ui().tableView->horizontalHeader()->sectionSize(2), 86);
 
     writeLog(logPath, {});
-    tab->setFileData(&record_);
+    tab->setFileData(&document_);
     EXPECT_FALSE(tab->isBusy()) << "only the first display reads by itself";
     EXPECT_EQ(model.rowCount(), 3);
 }

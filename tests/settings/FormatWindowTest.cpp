@@ -92,8 +92,8 @@ TEST_F(FormatWindowTest, ListsTheDisksAndShowsTheChosenOnesDeviceAndClusterSize)
     EXPECT_EQ(window->ui().fileSystemField->text(), "FAT32");
     // 128 sectors of 512 bytes: the cluster the card really gets.
     EXPECT_EQ(window->ui().allocationUnitField->text(), "64 KB");
-    EXPECT_EQ(window->ui().progressMessageField->text(), "Disk searching...");
-    EXPECT_FALSE(window->ui().progressBar->isVisible());
+    EXPECT_EQ(window->ui().progressView->messageField()->text(), "Disk searching...");
+    EXPECT_FALSE(window->ui().progressView->bar()->isVisible());
 
     window->ui().usbDiskCombo->setCurrentIndex(1);
     window->changeDisk();
@@ -170,7 +170,7 @@ TEST_F(FormatWindowTest, FormatsShowsEveryStepReselectsTheCardAndClosesAfterTheC
     ASSERT_NE(alert, nullptr);
     EXPECT_EQ(alert->windowTitle(), TKLocalizedString("msg.format_complete"));
     EXPECT_EQ(alert->informativeText(), "[3.7 GB] TOVIK <Card Reader>");
-    EXPECT_FALSE(window->ui().progressBar->isVisible());
+    EXPECT_FALSE(window->ui().progressView->bar()->isVisible());
     EXPECT_TRUE(window->isVisible());
     alert->accept();
     EXPECT_TRUE(QTest::qWaitFor([&] { return !window->isVisible(); }));
@@ -218,12 +218,12 @@ TEST_F(FormatWindowTest, StaysOpenAndLockedWhileTheCommandRuns)
     const auto window = openWindow();
     QSignalSpy finished(window.get(), &VRDFormatWindowController::formatFinished);
     window->ui().formatButton->click();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return window->ui().progressMessageField->text() == "formatting..."; }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window->ui().progressView->messageField()->text() == "formatting..."; }));
 
     EXPECT_FALSE(window->ui().formatButton->isEnabled());
     EXPECT_FALSE(window->ui().cancelButton->isEnabled());
     EXPECT_FALSE(window->ui().usbDiskCombo->isEnabled());
-    EXPECT_TRUE(window->ui().progressBar->isVisible());
+    EXPECT_TRUE(window->ui().progressView->bar()->isVisible());
     EXPECT_EQ(runner->commands().size(), 1u);
     EXPECT_TRUE(saveScreenshot(*window, "format_window"));
     window->close();

@@ -1,3 +1,4 @@
+#include "MirroredDocument.h"
 #include "TabRecordPattern.h"
 
 #include "settings/VRDSettingForGpsViewController.h"
@@ -15,6 +16,7 @@ const std::initializer_list<std::string_view> kGpsFields{
     "nodriving_day", "speed_disp_unit", "osd_speed_flag", "time_gmt", "summer_time", "SaveDuration", "NightTime"};
 
 struct GpsTab {
+    MirroredDocument document;
     VRDSettingForGpsViewController tab;
 
     TKSegmentedControl *seg(const char *name) const { return tab.findChild<TKSegmentedControl *>(name); }
@@ -41,7 +43,7 @@ TEST(GpsTab, ShowsAndStoresEveryControlLeavingOtherBytesAlone)
     GpsTab gps;
     const FILEDATA before = validGpsRecord();
     FILEDATA record = before;
-    gps.tab.setFileData(&record);
+    gps.tab.setFileData(gps.document.of(record));
 
     EXPECT_EQ(gps.seg("drivingDaySeg")->labelForSegment(3), "Wed");
     EXPECT_EQ(gps.seg("speedDisplayUnitSeg")->labelForSegment(1), "Mi/h");
@@ -77,7 +79,7 @@ TEST(GpsTab, TimeZoneNoneOrUnknownStaysUntilTheUserPicksOne)
     GpsTab gps;
     FILEDATA record = validGpsRecord();
     record.time_gmt = -1;
-    gps.tab.setFileData(&record);
+    gps.tab.setFileData(gps.document.of(record));
     EXPECT_EQ(gps.zones()->currentIndex(), -1);
     EXPECT_TRUE(gps.zones()->currentText().isEmpty());
     ASSERT_TRUE(gps.tab.populate());
@@ -85,7 +87,7 @@ TEST(GpsTab, TimeZoneNoneOrUnknownStaysUntilTheUserPicksOne)
 
     record.time_gmt = 40;
     record.nodriving_day = 8;
-    gps.tab.setFileData(&record);
+    gps.tab.setFileData(gps.document.of(record));
     EXPECT_EQ(gps.zones()->currentIndex(), -1);
     EXPECT_EQ(gps.seg("drivingDaySeg")->selectedSegment(), -1);
     ASSERT_TRUE(gps.tab.populate());

@@ -2,6 +2,7 @@
 #include "settings/VRDSettingForMotionViewController.h"
 #include "widgets/TKSegmentedControl.h"
 
+#include "MirroredDocument.h"
 #include "TabRecordPattern.h"
 
 #include <QAbstractButton>
@@ -24,7 +25,7 @@ protected:
         VRDResetFileData(record);
     }
 
-    void show() { tab.setFileData(&record); }
+    void show() { tab.setFileData(document.of(record)); }
 
     template <typename T>
     T *child(const QString &name)
@@ -48,6 +49,7 @@ protected:
     TKSegmentedControl *segment(const char *name) { return child<TKSegmentedControl>(name); }
 
     FILEDATA record{};
+    MirroredDocument document;
     VRDSettingForMotionViewController tab;
 };
 

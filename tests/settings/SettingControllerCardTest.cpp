@@ -222,7 +222,7 @@ TEST(SettingControllerCard, FileGivenByPathIsLoadedAndSavedInPlace)
     EXPECT_EQ(window.controller->fileData().time_gmt, 5);
     window.controller->changeViewController(7);
     EXPECT_EQ(window.tabs->driveInfoPath, QDir(QString::fromStdString(window.card.path())).filePath("DrvInfo/tovik_000.drv"));
-    window.controller->filedata()->summer_time = 1;
+    editRecord(window.controller->filedata(), [](FILEDATA &record) { record.summer_time = 1; });
     window.controller->onSave();
     FILEDATA written{};
     ASSERT_TRUE(VRDReadFileData(given, written));

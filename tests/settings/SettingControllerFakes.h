@@ -68,11 +68,11 @@ public:
     {
     }
 
-    void setFileData(FILEDATA *data) override
+    void setFileData(VRDConfigDocument *document) override
     {
         note("setFileData");
-        fileData = data;
-        shownRecord = *data;
+        fileData = document;
+        shownRecord = document->record();
     }
     QString validateUserInput() override
     {
@@ -84,7 +84,9 @@ public:
         note("populate");
         if (!acceptPopulate || fileData == nullptr)
             return false;
-        fileData->vid_enc_bitrate = static_cast<std::uint32_t>(m_index);
+        FILEDATA record = fileData->record();
+        record.vid_enc_bitrate = static_cast<std::uint32_t>(m_index);
+        fileData->store(record);
         return true;
     }
     void setMainController(VRDSettingController *controller) override
@@ -96,7 +98,7 @@ public:
 
     QString refusal;
     bool acceptPopulate = true;
-    FILEDATA *fileData = nullptr;
+    VRDConfigDocument *fileData = nullptr;
     FILEDATA shownRecord{};
     VRDSettingController *mainController = nullptr;
 
@@ -109,7 +111,7 @@ private:
 
 class FakeTabFactory : public VRDSettingTabFactory {
 public:
-    QWidget *createTab(int index, FILEDATA *) const override
+    QWidget *createTab(int index, VRDConfigDocument *) const override
     {
         ++created[static_cast<std::size_t>(index)];
         return new FakeTab(index, log);
@@ -153,6 +155,15 @@ inline FILEDATA cameraRecord(std::uint32_t modelNum = kFileDataModelNumber)
     record.time_gmt = 22;
     VRDPrepareFileDataForSave(record);
     return record;
+}
+
+// Changes the window's record as a tab's edit would.
+template <typename Change>
+void editRecord(VRDConfigDocument *document, Change change)
+{
+    FILEDATA record = document->record();
+    change(record);
+    document->store(record);
 }
 
 inline bool sameBytes(const FILEDATA &a, const FILEDATA &b)

@@ -1,5 +1,8 @@
 #include "TabRecordPattern.h"
 
+#include <QDialog>
+#include <QLabel>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -22,6 +25,24 @@ TEST(SettingControllerScreenshot, EveryTabFitsTheWindow)
                                                                 << window->width();
         EXPECT_GE(tab->height(), tab->minimumSizeHint().height()) << name.toStdString();
     }
+}
+
+// The loading sheet that tabs show while they read or write a file.
+TEST(SettingControllerScreenshot, LoadingSheet)
+{
+    const auto window = openSettingsWindow();
+    window->showLoading("Loading...");
+    window->updateLoadingWindow(VRDSettingController::kLoadingLimitSeconds);
+    QDialog *sheet = nullptr;
+    for (QDialog *dialog : window->findChildren<QDialog *>())
+        if (dialog->isVisible() && dialog->findChild<QLabel *>("messageField") != nullptr)
+            sheet = dialog;
+    ASSERT_NE(sheet, nullptr);
+    EXPECT_TRUE(saveScreenshot(*sheet, "settings_loading_sheet"));
+    EXPECT_EQ(sheet->findChild<QLabel *>("messageField")->text(), "Loading...");
+    window->hideLoading();
+    window->updateLoadingWindow(VRDSettingController::kLoadingLimitSeconds);
+    EXPECT_FALSE(window->isLoadingSheetVisible());
 }
 
 } // namespace

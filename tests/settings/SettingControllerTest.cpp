@@ -62,7 +62,7 @@ TEST(SettingController, ShowsTabZeroWithTheRecordAndTheEightSegments)
     // No card: the defaults, time zone still unset.
     FILEDATA defaults{};
     VRDResetFileData(defaults);
-    EXPECT_EQ(std::memcmp(window.controller->filedata(), &defaults, sizeof defaults), 0);
+    EXPECT_EQ(std::memcmp(&window.controller->fileData(), &defaults, sizeof defaults), 0);
     EXPECT_EQ(window.controller->windowTitle(), "Tovik Settings");
 }
 
@@ -78,13 +78,13 @@ TEST(SettingController, TabSwitchValidatesPopulatesAndHidesTheOldTab)
 
     window.segments()->buttonForSegment(2)->click();
     EXPECT_EQ(window.takeLog(), (Log{"validate 0", "populate 0", "onHide 0", "setFileData 2", "setMainController 2"}));
-    EXPECT_EQ(window.controller->filedata()->vid_enc_bitrate, 0u) << "tab 0 stored its controls";
+    EXPECT_EQ(window.controller->fileData().vid_enc_bitrate, 0u) << "tab 0 stored its controls";
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(first.isNull());
 
     window.controller->changeViewController(0);
     EXPECT_EQ(window.tabs->created[0], 2) << "tabs 0 to 6 are made anew on every visit";
-    EXPECT_EQ(window.controller->filedata()->vid_enc_bitrate, 2u);
+    EXPECT_EQ(window.controller->fileData().vid_enc_bitrate, 2u);
 }
 
 TEST(SettingController, RefusedInputKeepsTheTabAndItsSegment)
@@ -143,7 +143,7 @@ TEST(SettingController, TabThatEditsNothingIsLeftOutOfTheProtocol)
 {
     class PlainTabFactory : public FakeTabFactory {
     public:
-        QWidget *createTab(int index, FILEDATA *data) const override
+        QWidget *createTab(int index, VRDConfigDocument *data) const override
         {
             return index == 1 ? new QWidget : FakeTabFactory::createTab(index, data);
         }
@@ -167,15 +167,17 @@ TEST(SettingController, InitializeResetsTheRecordAndRedisplaysTheTab)
 {
     Window window;
     window.open();
-    window.controller->filedata()->vid_enc_bitrate = 2;
-    window.controller->filedata()->time_gmt = 20;
+    editRecord(window.controller->filedata(), [](FILEDATA &record) {
+        record.vid_enc_bitrate = 2;
+        record.time_gmt = 20;
+    });
     window.takeLog();
 
     window.controller->onSaveDefaultSetting();
 
     EXPECT_EQ(window.takeLog(), (Log{"setFileData 0"}));
     EXPECT_EQ(window.tab()->shownRecord.vid_enc_bitrate, 1u) << "the default quality";
-    EXPECT_EQ(window.controller->filedata()->time_gmt, 20) << "the time zone has no default";
+    EXPECT_EQ(window.controller->fileData().time_gmt, 20) << "the time zone has no default";
 }
 
 TEST(SettingController, LoadingSheetClosesAtTheTickAfterHideOrAfterFifteenSeconds)
@@ -192,7 +194,7 @@ TEST(SettingController, LoadingSheetClosesAtTheTickAfterHideOrAfterFifteenSecond
     EXPECT_TRUE(controller.isLoadingSheetVisible()) << "closes at the next tick, not at once";
     controller.updateLoadingWindow(15.0);
     EXPECT_FALSE(controller.isLoadingSheetVisible());
-    EXPECT_EQ(controller.findChild<QLabel *>("progressTitleField")->text(), "Reading the log...");
+    EXPECT_EQ(controller.findChild<QLabel *>("messageField")->text(), "Reading the log...");
 
     controller.showLoading("Loading...");
     EXPECT_DOUBLE_EQ(controller.loadingProgress(), 0.0) << "a new sheet starts from zero";

@@ -1,6 +1,7 @@
 #include "config/FILEDATA.h"
 #include "config/VRDFileData.h"
 #include "config/VRDSettingRules.h"
+#include "settings/VRDConfigDocument.h"
 #include "settings/VRDSettingForAdasViewController.h"
 #include "settings/VRDSettingForGpsViewController.h"
 #include "settings/VRDSettingForVideoViewController.h"
@@ -27,9 +28,9 @@ int choiceCount(const QWidget &tab, const char *control)
     return -1;
 }
 
-void expectChoicesFollowRules(VRDSettingControllerDelegate &tab, FILEDATA &record, const ControlsOfFields &controls)
+void expectChoicesFollowRules(VRDSettingControllerDelegate &tab, VRDConfigDocument *document, const ControlsOfFields &controls)
 {
-    tab.setFileData(&record);
+    tab.setFileData(document);
     for (const auto &[control, field] : controls) {
         const VRDSettingRule *rule = VRDSettingRules::find(field);
         ASSERT_NE(rule, nullptr) << field;
@@ -47,20 +48,22 @@ TEST(TabChoices, EveryChoiceControlOffersExactlyTheValuesTheRulesAllow)
 {
     FILEDATA record;
     VRDResetFileData(record);
+    VRDConfigDocument document;
+    document.replace(record);
     VRDSettingForVideoViewController video;
-    expectChoicesFollowRules(video, record,
+    expectChoicesFollowRules(video, &document,
                              {{"videoEncodingBitrate", "vid_enc_bitrate"}, {"videoEncodingBitrateRear", "vid_enc_bitrate_R"},
                               {"videoBrightness", "vid_brightness"}, {"videoBrightnessRear", "vid_brightness_R"},
                               {"flipVideoRealSeg", "flip_video"}, {"rearfpsSeg", "rear_fps"},
                               {"frontTinting", "front_cpl_use"}, {"rearTinting", "rear_cpl_use"},
                               {"wdr", "En_SuperNightVision"}, {"viewAngle", "b_angle"}, {"channel", "b_model"}});
     VRDSettingForGpsViewController gps;
-    expectChoicesFollowRules(gps, record,
+    expectChoicesFollowRules(gps, &document,
                              {{"drivingDaySeg", "nodriving_day"}, {"speedDisplayUnitSeg", "speed_disp_unit"},
                               {"osdSpeedDisplaySeg", "osd_speed_flag"}, {"saveDurationSeg", "SaveDuration"},
                               {"nightTimeSeg", "NightTime"}, {"timeGmtCombo", "time_gmt"}});
-    VRDSettingForAdasViewController adas(&record);
-    expectChoicesFollowRules(adas, record,
+    VRDSettingForAdasViewController adas(&document);
+    expectChoicesFollowRules(adas, &document,
                              {{"adasLDWSSenseCombo", "ADAS_LDWS_Sens"}, {"adasFCWSSenseCombo", "ADAS_FCWS_Sens"},
                               {"adasLaneWidthCombo", "LaneWidth"}, {"adasVibratorCombo", "ADAS_vibe"},
                               {"adasVibratorStrengthCombo", "vibratorStrength"}, {"adasUFCWSSensSeg", "ADAS_uFCWS_Sens"},

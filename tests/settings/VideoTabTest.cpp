@@ -1,3 +1,4 @@
+#include "MirroredDocument.h"
 #include "TabRecordPattern.h"
 
 #include "settings/VRDSettingForVideoViewController.h"
@@ -14,6 +15,7 @@ const std::initializer_list<std::string_view> kVideoFields{
     "front_cpl_use", "rear_cpl_use", "En_SuperNightVision", "b_angle", "b_model", "ledoff_rear"};
 
 struct VideoTab {
+    MirroredDocument document;
     QWidget window;
     VRDSettingForVideoViewController *tab = new VRDSettingForVideoViewController(&window);
 
@@ -45,7 +47,7 @@ TEST(VideoTab, ShowsAndStoresEveryControlLeavingOtherBytesAlone)
     VideoTab video;
     const FILEDATA before = validVideoRecord();
     FILEDATA record = before;
-    video.tab->setFileData(&record);
+    video.tab->setFileData(video.document.of(record));
 
     EXPECT_EQ(video.seg("videoEncodingBitrate")->selectedSegment(), 1);
     EXPECT_EQ(video.seg("videoBrightness")->labelForSegment(2), "3(Default)");
@@ -76,14 +78,14 @@ TEST(VideoTab, RearFrameRateLabelsFollowTheMainsFrequency)
     VideoTab video;
     FILEDATA record = validVideoRecord();
     record.Gamma = 1;
-    video.tab->setFileData(&record);
+    video.tab->setFileData(video.document.of(record));
     EXPECT_EQ(video.seg("rearfpsSeg")->labelForSegment(0), "25fps");
     EXPECT_EQ(video.seg("rearfpsSeg")->labelForSegment(1), "15fps");
     EXPECT_EQ(video.seg("rearfpsSeg")->selectedSegment(), 1);
 
     record.Gamma = 0;
     record.rear_fps = 0;
-    video.tab->setFileData(&record);
+    video.tab->setFileData(video.document.of(record));
     EXPECT_EQ(video.seg("rearfpsSeg")->labelForSegment(0), "30fps");
     EXPECT_EQ(video.seg("rearfpsSeg")->selectedSegment(), 0);
 }
@@ -97,7 +99,7 @@ TEST(VideoTab, OddValuesAreMappedOrKept)
     record.vid_enc_bitrate = 9;
     record.front_cpl_use = 0xFFFFFFFFu;
     record.b_angle = -1;
-    video.tab->setFileData(&record);
+    video.tab->setFileData(video.document.of(record));
 
     EXPECT_EQ(video.seg("flipVideoRealSeg")->selectedSegment(), 0);
     EXPECT_EQ(video.seg("rearfpsSeg")->selectedSegment(), 0);
@@ -116,7 +118,7 @@ TEST(VideoTab, OneChannelClearsTheRearLed)
 {
     VideoTab video;
     FILEDATA record = validVideoRecord();
-    video.tab->setFileData(&record);
+    video.tab->setFileData(video.document.of(record));
     video.choose("channel", 1);
     ASSERT_TRUE(video.tab->populate());
     EXPECT_EQ(record.b_model, 1u);
@@ -127,7 +129,7 @@ TEST(VideoTab, ChangedQualityIsWarnedAboutOncePerStoreAndKept)
 {
     VideoTab video;
     FILEDATA record = validVideoRecord();
-    video.tab->setFileData(&record);
+    video.tab->setFileData(video.document.of(record));
     video.choose("videoEncodingBitrateRear", 2);
     ASSERT_TRUE(video.tab->populate());
     EXPECT_EQ(record.vid_enc_bitrate_R, 2u);
@@ -138,7 +140,7 @@ TEST(VideoTab, ChangedQualityIsWarnedAboutOncePerStoreAndKept)
     dismissAlerts(&video.window);
 
     // Shown again (as a new visit does), the stored quality is no change.
-    video.tab->setFileData(&record);
+    video.tab->setFileData(video.document.of(record));
     ASSERT_TRUE(video.tab->populate());
     EXPECT_TRUE(alertsOf(&video.window).empty());
 }

@@ -1,0 +1,3 @@
+#include "disk/TKDiskLog.h"
+
+Q_LOGGING_CATEGORY(lcDisk, "tovik.disk")

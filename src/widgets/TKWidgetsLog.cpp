@@ -1,0 +1,3 @@
+#include "widgets/TKWidgetsLog.h"
+
+Q_LOGGING_CATEGORY(lcWidgets, "tovik.widgets")
