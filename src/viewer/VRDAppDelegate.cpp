@@ -422,7 +422,8 @@ void VRDAppDelegate::applicationDidFinishLaunching()
         const QRect available = screen->availableGeometry();
         QRect frame = minWindowFrame(available);
         if (remembered) {
-            frame.setSize(remembered->boundedTo(available.size()).expandedTo(minWindowSize));
+            // Never larger than the screen, unless the screen is below the minimum anyway.
+            frame.setSize(remembered->boundedTo(available.size().expandedTo(minWindowSize)));
             frame.moveCenter(available.center());
         }
         m_window.setGeometry(frame);
