@@ -1159,8 +1159,8 @@ Insert it again or open another folder.</translation>
         <translation>MBTiles files (*.mbtiles);;All files (*)</translation>
     </message>
     <message id="prefs.mbtiles_unusable_fmt">
-        <source>This file holds no map tiles: %1</source>
-        <translation>This file holds no map tiles: %1</translation>
+        <source>This file cannot be used as map tiles: %1</source>
+        <translation>This file cannot be used as map tiles: %1</translation>
     </message>
     <message id="prefs.store_fmt">
         <source>Tiles seen online are kept in %1</source>

@@ -22,7 +22,7 @@ TKMBTilesFile::TKMBTilesFile(const QString &path)
     } else {
         QSqlQuery probe(database);
         if (!probe.exec(QStringLiteral("SELECT zoom_level, tile_column, tile_row, tile_data FROM tiles LIMIT 1")))
-            m_problem = QStringLiteral("%1 holds no tiles table: %2").arg(path, probe.lastError().text());
+            m_problem = QStringLiteral("no table of tiles (%1)").arg(probe.lastError().databaseText());
     }
     if (!m_problem.isEmpty())
         qInfo("MBTiles file not usable: %s", qUtf8Printable(m_problem));

@@ -250,6 +250,8 @@ void VRDAppDelegate::openFolderVanished()
     qInfo("the open folder is gone: %s", m_mediaList.directoryPath().c_str());
     m_cardGone = true;
     emit stopPlayRequested();
+    // A start that was still loading will never see its first frame.
+    m_loadingController->hideLoading();
     // Walked again, the vanished folder lists nothing, so no row names a file that is gone.
     m_mediaList.setDirectoryPath(m_mediaList.directoryPath());
     m_cardBar->reportCardGone();

@@ -140,6 +140,8 @@ struct CardFixture : ::testing::Test {
         EXPECT_TRUE(QTest::qWaitFor([this] { return app.mediaList().count() == 0; }, 5000)) << "no row names a gone file";
         EXPECT_EQ(app.mediaTableModel().rowCount(), 0);
         EXPECT_TRUE(app.ui().cardGoneLabel->isVisible());
+        EXPECT_TRUE(QTest::qWaitFor([this] { return !app.ui().progressIndicator->isVisible(); }, 2000))
+            << "no loading shows for a start that cannot end";
         EXPECT_TRUE(app.cardBar().isVisible());
         EXPECT_FALSE(app.cardBar().ui().openButton->isVisible());
 
@@ -215,6 +217,7 @@ TEST_F(CardFixture, PulledCardStopsPlaybackAndTheListSaysTheCardIsGone)
         QFile::remove(card + '/' + file);
     changeVolumes({});
     expectStoppedAndListedAsGone();
+    saveScreenshot(app.window(), "main_window_card_gone");
 
     // Opening a folder again clears the report.
     app.openMediaDirectory(makeCard("card-again"));
