@@ -1151,5 +1151,71 @@ Recover it? What the camera wrote goes into a new recording in the RECOVERED fol
         <source>The card's settings file is kept at %1.</source>
         <translation>The card's settings file is kept at %1.</translation>
     </message>
+    <message id="card.open">
+        <source>Open</source>
+        <translation>Open</translation>
+    </message>
+    <message id="card.dismiss">
+        <source>Dismiss</source>
+        <translation>Dismiss</translation>
+    </message>
+    <message id="card.inserted_fmt">
+        <source>A dashcam card was inserted: %1</source>
+        <translation>A dashcam card was inserted: %1</translation>
+    </message>
+    <message id="card.removed">
+        <source>The card was removed. Its recordings can no longer be played.</source>
+        <translation>The card was removed. Its recordings can no longer be played.</translation>
+    </message>
+    <message id="filelist.card_removed">
+        <source>The card was removed.
+Insert it again or open another folder.</source>
+        <translation>The card was removed.
+Insert it again or open another folder.</translation>
+    </message>
+    <message id="player.preferences">
+        <source>Preferences: map tiles</source>
+        <translation>Preferences: map tiles</translation>
+    </message>
+    <message id="prefs.title">
+        <source>Preferences</source>
+        <translation>Preferences</translation>
+    </message>
+    <message id="prefs.map_tiles">
+        <source>Map tiles</source>
+        <translation>Map tiles</translation>
+    </message>
+    <message id="prefs.tiles_online">
+        <source>OpenStreetMap online; tiles once seen stay available offline</source>
+        <translation>OpenStreetMap online; tiles once seen stay available offline</translation>
+    </message>
+    <message id="prefs.tiles_kept">
+        <source>Only tiles seen before (never uses the network)</source>
+        <translation>Only tiles seen before (never uses the network)</translation>
+    </message>
+    <message id="prefs.tiles_mbtiles">
+        <source>Tiles from an MBTiles file (no network):</source>
+        <translation>Tiles from an MBTiles file (no network):</translation>
+    </message>
+    <message id="prefs.choose">
+        <source>Choose…</source>
+        <translation>Choose…</translation>
+    </message>
+    <message id="prefs.choose_mbtiles">
+        <source>Choose an MBTiles file</source>
+        <translation>Choose an MBTiles file</translation>
+    </message>
+    <message id="prefs.mbtiles_filter">
+        <source>MBTiles files (*.mbtiles);;All files (*)</source>
+        <translation>MBTiles files (*.mbtiles);;All files (*)</translation>
+    </message>
+    <message id="prefs.mbtiles_unusable_fmt">
+        <source>This file cannot be used as map tiles: %1</source>
+        <translation>This file cannot be used as map tiles: %1</translation>
+    </message>
+    <message id="prefs.store_fmt">
+        <source>Tiles seen online are kept in %1</source>
+        <translation>Tiles seen online are kept in %1</translation>
+    </message>
 </context>
 </TS>
