@@ -4,15 +4,18 @@
 #include "cli/ConfigCommand.h"
 #include "cli/DisksCommand.h"
 #include "cli/DrvinfoCommand.h"
+#include "cli/ExportCommand.h"
 #include "cli/FormatCommand.h"
 #include "cli/ListCommand.h"
 #include "cli/TelemetryCommand.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QStringList>
 
 #include <array>
 #include <clocale>
+#include <memory>
 
 namespace {
 
@@ -26,7 +29,7 @@ struct Command {
 
 // Each entry's function lives in <Name>Command.cpp and takes the arguments
 // after the sub-command name.
-const std::array<Command, 7> kCommands{{
+const std::array<Command, 8> kCommands{{
     {"list", "list the recordings of a folder and their front/rear pairs", cli::runList},
     {"config", "show, change or create a config.bin", cli::runConfig},
     {"drvinfo", "show or export the drive-information log", cli::runDrvinfo},
@@ -34,6 +37,7 @@ const std::array<Command, 7> kCommands{{
     {"disks", "list the USB card volumes and the one taken as the dashcam's card", cli::runDisks},
     {"format", "format a card for the dashcam, keeping its config.bin", cli::runFormat},
     {"telemetry", "show the G-sensor and GPS samples embedded in a recording", cli::runTelemetry},
+    {"export", "export a clip of both cameras with its data, a shared video and a report", cli::runExport},
 }};
 
 int printUsage()
@@ -50,7 +54,16 @@ int printUsage()
 
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
+    // Painting the report and the shared video needs Qt Gui's fonts; it
+    // runs without a screen.
+    QStringList rawArguments;
+    for (int i = 1; i < argc; ++i)
+        rawArguments << QString::fromLocal8Bit(argv[i]);
+    const bool gui = !rawArguments.isEmpty() && rawArguments.first() == "export" && cli::exportNeedsGui(rawArguments);
+    if (gui)
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    const std::unique_ptr<QCoreApplication> app =
+        gui ? std::make_unique<QGuiApplication>(argc, argv) : std::make_unique<QCoreApplication>(argc, argv);
     QCoreApplication::setApplicationName("tovik");
     QCoreApplication::setApplicationVersion(QStringLiteral(TOVIK_VERSION));
     std::setlocale(LC_NUMERIC, "C");

@@ -82,6 +82,22 @@ std::vector<VRDClipSegment> VRDClipPlanner::chainFrom(const VRDMedia &first, dou
     return chain;
 }
 
+std::vector<VRDClipSegment> VRDClipPlanner::stretch(const std::string &path, double from, double to) const
+{
+    const std::shared_ptr<const VRDMedia> media = findInCatalog(path);
+    if (!media)
+        return {};
+    std::string error;
+    std::vector<VRDClipSegment> parts;
+    for (VRDClipSegment segment : chainFrom(*media, to, error)) {
+        segment.from = std::max(0.0, from - segment.chainStart);
+        segment.to = std::min(segment.duration, to - segment.chainStart);
+        if (segment.to > segment.from)
+            parts.push_back(segment);
+    }
+    return parts;
+}
+
 std::optional<VRDClipChannel> VRDClipPlanner::twinChannel(const VRDClipChannel &chosen) const
 {
     VRDClipChannel twin;

@@ -27,11 +27,16 @@ public:
 
     Result plan(const std::string &path, double from, double to) const;
 
-    // The recordings of the same camera that follow `path` without a gap,
-    // `path` first, each with its duration; `span` seconds of them at most.
-    std::vector<VRDClipSegment> chainFrom(const VRDMedia &first, double span, std::string &error) const;
+    // The part from `from` to `to` (chain time, clamped to what exists) of
+    // the recording at `path` and those of its camera that follow it
+    // without a gap; empty when `path` is not in the catalog.
+    std::vector<VRDClipSegment> stretch(const std::string &path, double from, double to) const;
 
 private:
+    // The recordings of the same camera that follow `first` without a gap,
+    // `first` first, each whole with its duration, until `span` seconds
+    // are covered.
+    std::vector<VRDClipSegment> chainFrom(const VRDMedia &first, double span, std::string &error) const;
     std::shared_ptr<const VRDMedia> findInCatalog(const std::string &path) const;
     std::optional<VRDClipChannel> twinChannel(const VRDClipChannel &chosen) const;
 

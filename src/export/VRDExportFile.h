@@ -9,4 +9,5 @@ struct VRDExportFile {
     std::string role;        // "original" or "export"
     std::string sha256;
     std::uint64_t bytes = 0;
+    std::string time;        // for people: a recording's start, an export's making
 };

@@ -1,0 +1,81 @@
+#include "export/VRDIncidentReportBuilder.h"
+
+#include "export/VRDClipName.h"
+#include "export/VRDClipSamples.h"
+#include "export/VRDStillDecoder.h"
+
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+
+namespace {
+
+std::string tenths(long long wholeSeconds, double fraction)
+{
+    return VRDClipName::dateTimeText(wholeSeconds) + "." + std::to_string(std::clamp(static_cast<int>(fraction * 10), 0, 9));
+}
+
+std::string utcText(double seconds)
+{
+    const double whole = std::floor(seconds);
+    return tenths(static_cast<long long>(whole), seconds - whole) + " UTC";
+}
+
+} // namespace
+
+double VRDIncidentReportBuilder::strongestInstant(const VRDClip &clip, const VRDClipSamples &samples)
+{
+    std::optional<std::size_t> strongest;
+    double peak = -1;
+    for (std::size_t i = 0; i < samples.count(); ++i) {
+        const double g = VRDSampleText::gForce(samples.snapshot().GSensors[i]);
+        if (samples.chainTime(i) >= clip.from && samples.chainTime(i) <= clip.to && g > peak) {
+            peak = g;
+            strongest = i;
+        }
+    }
+    return strongest ? samples.chainTime(*strongest) : (clip.from + clip.to) / 2;
+}
+
+VRDIncidentReport VRDIncidentReportBuilder::build(const VRDClip &clip, const VRDClipPlanner &planner, const std::string &file,
+                                                  double instant, std::string &error)
+{
+    VRDIncidentReport report;
+    report.clipName = clip.groupName;
+    const double localInstant = static_cast<double>(clip.recordingStartLocal) + instant;
+    report.localTime = tenths(static_cast<long long>(std::floor(localInstant)), localInstant - std::floor(localInstant));
+
+    std::string readError;
+    const std::optional<VRDClipSamples> around =
+        VRDClipSamples::read(planner.stretch(file, instant - kHalfSpanSeconds, instant + kHalfSpanSeconds), readError);
+    report.speedSeries = {"Speed", "km/h", {}};
+    report.gForceSeries = {"G-force |g|", "g", {}};
+    if (around) {
+        for (std::size_t i = 0; i < around->count(); ++i) {
+            const double t = around->chainTime(i) - instant;
+            const VRDGpsData &fix = around->fix(i);
+            if (VRDSampleText::milesPerHour(fix))
+                report.speedSeries.unit = "mph";
+            if (std::isfinite(fix.SpeedOverGround))
+                report.speedSeries.points.emplace_back(t, fix.SpeedOverGround);
+            report.gForceSeries.points.emplace_back(t, VRDSampleText::gForce(around->snapshot().GSensors[i]));
+            if (const auto where = VRDSampleText::position(fix))
+                report.route.push_back(*where);
+        }
+        if (const std::optional<std::size_t> at = around->sampleAt(instant)) {
+            const VRDGpsData &fix = around->fix(*at);
+            report.position = VRDSampleText::position(fix);
+            report.speed = VRDSampleText::speed(fix);
+            if (const std::optional<double> utc = around->utcSeconds(*at))
+                report.utcTime = utcText(*utc + (instant - around->chainTime(*at)));
+        }
+    }
+    for (const VRDClipChannel &channel : clip.channels) {
+        std::string stillError;
+        QImage still = VRDStillDecoder::pictureAt(channel, instant, stillError);
+        if (still.isNull() && error.empty())
+            error = stillError;
+        (channel.front ? report.frontStill : report.rearStill) = std::move(still);
+    }
+    return report;
+}
