@@ -2,6 +2,7 @@
 
 #include "export/VRDClipName.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
@@ -66,8 +67,7 @@ std::vector<VRDClipSegment> VRDClipPlanner::chainFrom(const VRDMedia &first, dou
         const std::optional<long long> start = VRDClipName::localStart(next);
         if (!start)
             break;
-        const double gap = static_cast<double>(*start - *previousStart) - previousDuration;
-        if (gap < -kOverlapSeconds || gap > kJoinGapSeconds)
+        if (!follows(*previousStart, previousDuration, *start))
             break;
         const std::optional<double> duration = m_probe(next.path());
         if (!duration || *duration <= 0) {
@@ -82,14 +82,48 @@ std::vector<VRDClipSegment> VRDClipPlanner::chainFrom(const VRDMedia &first, dou
     return chain;
 }
 
+bool VRDClipPlanner::follows(long long start, double duration, long long nextStart)
+{
+    const double gap = static_cast<double>(nextStart - start) - duration;
+    return gap >= -kOverlapSeconds && gap <= kJoinGapSeconds;
+}
+
+std::vector<VRDClipSegment> VRDClipPlanner::chainBefore(const VRDMedia &first, double span) const
+{
+    std::vector<VRDClipSegment> chain;
+    std::optional<long long> laterStart = VRDClipName::localStart(first);
+    const auto &medias = m_catalog.medias();
+    std::size_t at = 0;
+    while (at < medias.size() && medias[at]->path() != first.path())
+        ++at;
+    double covered = 0;
+    while (at-- > 0 && covered < span && laterStart) {
+        const VRDMedia &earlier = *medias[at];
+        if (earlier.mediaDirection() != first.mediaDirection())
+            continue;
+        const std::optional<long long> start = VRDClipName::localStart(earlier);
+        const std::optional<double> duration = start ? m_probe(earlier.path()) : std::nullopt;
+        if (!duration || *duration <= 0 || !follows(*start, *duration, *laterStart))
+            break;
+        covered += *duration;
+        chain.push_back({earlier.path(), 0.0, *duration, *duration, -covered});
+        laterStart = start;
+    }
+    return chain;
+}
+
 std::vector<VRDClipSegment> VRDClipPlanner::stretch(const std::string &path, double from, double to) const
 {
     const std::shared_ptr<const VRDMedia> media = findInCatalog(path);
     if (!media)
         return {};
     std::string error;
+    std::vector<VRDClipSegment> whole = chainBefore(*media, -from);
+    std::reverse(whole.begin(), whole.end());
+    for (const VRDClipSegment &segment : chainFrom(*media, to, error))
+        whole.push_back(segment);
     std::vector<VRDClipSegment> parts;
-    for (VRDClipSegment segment : chainFrom(*media, to, error)) {
+    for (VRDClipSegment segment : whole) {
         segment.from = std::max(0.0, from - segment.chainStart);
         segment.to = std::min(segment.duration, to - segment.chainStart);
         if (segment.to > segment.from)

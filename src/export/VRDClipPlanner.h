@@ -28,8 +28,8 @@ public:
     Result plan(const std::string &path, double from, double to) const;
 
     // The part from `from` to `to` (chain time, clamped to what exists) of
-    // the recording at `path` and those of its camera that follow it
-    // without a gap; empty when `path` is not in the catalog.
+    // the recording at `path` and those of its camera that it follows or
+    // that follow it without a gap; empty when `path` is not in the catalog.
     std::vector<VRDClipSegment> stretch(const std::string &path, double from, double to) const;
 
 private:
@@ -37,6 +37,13 @@ private:
     // `first` first, each whole with its duration, until `span` seconds
     // are covered.
     std::vector<VRDClipSegment> chainFrom(const VRDMedia &first, double span, std::string &error) const;
+    // The recordings of the same camera that `first` follows without a gap,
+    // latest first, with negative chain starts, until `span` seconds before
+    // it are covered.
+    std::vector<VRDClipSegment> chainBefore(const VRDMedia &first, double span) const;
+    // Whether a recording of `duration` seconds starting at `start` is
+    // followed without a gap by one starting at `nextStart` (local seconds).
+    static bool follows(long long start, double duration, long long nextStart);
     std::shared_ptr<const VRDMedia> findInCatalog(const std::string &path) const;
     std::optional<VRDClipChannel> twinChannel(const VRDClipChannel &chosen) const;
 
