@@ -10,15 +10,12 @@
 
 namespace {
 
-std::string tenths(long long wholeSeconds, double fraction)
+// "yyyy-mm-dd hh:mm:ss.t" of seconds since 1970, to the nearest tenth.
+std::string tenths(double seconds)
 {
-    return VRDClipName::dateTimeText(wholeSeconds) + "." + std::to_string(std::clamp(static_cast<int>(fraction * 10), 0, 9));
-}
-
-std::string utcText(double seconds)
-{
-    const double whole = std::floor(seconds);
-    return tenths(static_cast<long long>(whole), seconds - whole) + " UTC";
+    const long long count = std::llround(seconds * 10);
+    const long long whole = count >= 0 ? count / 10 : (count - 9) / 10;
+    return VRDClipName::dateTimeText(whole) + "." + std::to_string(count - whole * 10);
 }
 
 } // namespace
@@ -43,7 +40,7 @@ VRDIncidentReport VRDIncidentReportBuilder::build(const VRDClip &clip, const VRD
     VRDIncidentReport report;
     report.clipName = clip.groupName;
     const double localInstant = static_cast<double>(clip.recordingStartLocal) + instant;
-    report.localTime = tenths(static_cast<long long>(std::floor(localInstant)), localInstant - std::floor(localInstant));
+    report.localTime = tenths(localInstant);
 
     std::string readError;
     const std::optional<VRDClipSamples> around =
@@ -67,7 +64,7 @@ VRDIncidentReport VRDIncidentReportBuilder::build(const VRDClip &clip, const VRD
             report.position = VRDSampleText::position(fix);
             report.speed = VRDSampleText::speed(fix);
             if (const std::optional<double> utc = around->utcSeconds(*at))
-                report.utcTime = utcText(*utc + (instant - around->chainTime(*at)));
+                report.utcTime = tenths(*utc + (instant - around->chainTime(*at))) + " UTC";
         }
     }
     for (const VRDClipChannel &channel : clip.channels) {
