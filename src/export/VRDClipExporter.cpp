@@ -97,7 +97,13 @@ Outcome VRDClipExporter::run(const Request &request, const VRDExportMonitor &mon
 
     const VRDMediaCatalog catalog = VRDMediaWalker::walk(folderOf(request.file));
     const VRDClipPlanner planner(catalog, VRDAvInput::probeVideoDuration);
-    VRDClipPlanner::Result planned = planner.plan(request.file, request.from, request.to);
+    double to = request.to;
+    if (request.trimToRecordings) {
+        const std::vector<VRDClipSegment> reach = planner.stretch(request.file, 0.0, request.to);
+        if (!reach.empty())
+            to = std::min(to, reach.back().chainStart + reach.back().to);
+    }
+    VRDClipPlanner::Result planned = planner.plan(request.file, request.from, to);
     if (!planned.clip)
         return failure(planned.error);
     const VRDClip &clip = *planned.clip;

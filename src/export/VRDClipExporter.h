@@ -28,6 +28,9 @@ public:
         // Chain time of the report's instant; the strongest G-force of the
         // clip when not given.
         std::optional<double> instant;
+        // Ends the clip with the recordings when `to` lies past them,
+        // instead of refusing the range ("around now" at the very end).
+        bool trimToRecordings = false;
         std::string version;
     };
 
