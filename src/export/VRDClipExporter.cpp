@@ -13,6 +13,7 @@
 #include "export/VRDSha256.h"
 #include "media/VRDMediaWalker.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -70,6 +71,24 @@ std::optional<VRDClipChannel> cutChannel(const VRDClipChannel &channel, std::str
     return cut;
 }
 
+// The catalog without the recordings inside `folder`: exports of earlier
+// clips kept below the card's folder are neither joined nor paired.
+VRDMediaCatalog withoutFolder(const VRDMediaCatalog &catalog, const std::string &folder)
+{
+    std::error_code error;
+    const fs::path excluded = fs::weakly_canonical(folder, error);
+    if (error)
+        return catalog;
+    VRDMediaCatalog kept(catalog.directoryPath(), catalog.directoryListed());
+    for (const auto &media : catalog.medias()) {
+        const fs::path place = fs::weakly_canonical(std::string(media->dir()), error);
+        const auto [end, unused] = std::mismatch(excluded.begin(), excluded.end(), place.begin(), place.end());
+        if (error || end != excluded.end())
+            kept.addMedia(media);
+    }
+    return kept;
+}
+
 // A part of the progress bar for one step of the export.
 VRDExportMonitor stepOf(const VRDExportMonitor &whole, double begin, double length)
 {
@@ -95,7 +114,7 @@ Outcome VRDClipExporter::run(const Request &request, const VRDExportMonitor &mon
     if (!fs::is_regular_file(request.file, fileError) || ::access(request.file.c_str(), R_OK) != 0)
         return failure(request.file + ": cannot read the file");
 
-    const VRDMediaCatalog catalog = VRDMediaWalker::walk(folderOf(request.file));
+    const VRDMediaCatalog catalog = withoutFolder(VRDMediaWalker::walk(folderOf(request.file)), request.directory);
     const VRDClipPlanner planner(catalog, VRDAvInput::probeVideoDuration);
     double to = request.to;
     if (request.trimToRecordings) {

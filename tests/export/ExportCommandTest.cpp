@@ -87,6 +87,7 @@ TEST(ExportCommand, WritesEveryFileWithItsHashInTheManifestReportAndTrack)
     ASSERT_TRUE(card.ok());
     const QString out = outFolder("full");
     const QString file = card.path(kEvent);
+    const QString originalHash = sha256(file);
     const ToolRun result = run(tovik(), {"export", file, "--from", "1.5", "--to", "3.5", "--out", out, "--side-by-side", "--report"});
     ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
 
@@ -109,6 +110,7 @@ TEST(ExportCommand, WritesEveryFileWithItsHashInTheManifestReportAndTrack)
     const QJsonArray files = manifest["files"].toArray();
     ASSERT_EQ(files.size(), 2 + written.size() - 1);
     EXPECT_EQ(files[0].toObject()["name"].toString(), file) << "the original by its path as given";
+    EXPECT_EQ(files[0].toObject()["sha256"].toString(), originalHash) << "the original is unchanged";
     EXPECT_EQ(files[1].toObject()["name"].toString(), card.path("event_20240315_081212_R.MP4"));
 
     QProcess pdftotext;
