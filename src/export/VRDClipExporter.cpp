@@ -71,19 +71,27 @@ std::optional<VRDClipChannel> cutChannel(const VRDClipChannel &channel, std::str
     return cut;
 }
 
+// Whether `path` is `folder` or lies below it.
+bool within(const fs::path &folder, const fs::path &path)
+{
+    return std::mismatch(folder.begin(), folder.end(), path.begin(), path.end()).first == folder.end();
+}
+
 // The catalog without the recordings inside `folder`: exports of earlier
 // clips kept below the card's folder are neither joined nor paired.
 VRDMediaCatalog withoutFolder(const VRDMediaCatalog &catalog, const std::string &folder)
 {
     std::error_code error;
     const fs::path excluded = fs::weakly_canonical(folder, error);
-    if (error)
+    const fs::path walked = fs::weakly_canonical(catalog.directoryPath(), error);
+    // Only a folder below the walked one can hold earlier exports; the
+    // walked folder itself is refused as a target later on.
+    if (error || !within(walked, excluded) || excluded == walked)
         return catalog;
     VRDMediaCatalog kept(catalog.directoryPath(), catalog.directoryListed());
     for (const auto &media : catalog.medias()) {
         const fs::path place = fs::weakly_canonical(std::string(media->dir()), error);
-        const auto [end, unused] = std::mismatch(excluded.begin(), excluded.end(), place.begin(), place.end());
-        if (error || end != excluded.end())
+        if (error || !within(excluded, place))
             kept.addMedia(media);
     }
     return kept;
