@@ -75,7 +75,7 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "lossless export failed: %s\n", lossless.error.c_str());
         return 1;
     }
-    print("lossless, both channels + track", to - from, timer.elapsed() / 1000.0, cpuSeconds() - cpu);
+    print("lossless, both channels, track", to - from, timer.elapsed() / 1000.0, cpuSeconds() - cpu);
 
     const VRDMediaCatalog catalog = VRDMediaWalker::walk(card.toStdString());
     const VRDClipPlanner planner(catalog, VRDAvInput::probeVideoDuration);

@@ -8,6 +8,7 @@
 #include "export/VRDExportStaging.h"
 #include "export/VRDIncidentReportBuilder.h"
 #include "export/VRDIncidentReportWriter.h"
+#include "export/VRDLosslessExporter.h"
 #include "export/VRDManifestWriter.h"
 #include "export/VRDSegmentCut.h"
 #include "export/VRDSha256.h"
@@ -191,6 +192,15 @@ Outcome VRDClipExporter::run(const Request &request, const VRDExportMonitor &mon
         return made.back().first;
     };
     const auto cancelled = [&]() { return monitor.cancelled() ? std::optional<Outcome>(failure("cancelled")) : std::nullopt; };
+
+    for (std::size_t i = 0; i < channelFiles.size(); ++i) {
+        const double share = 0.25 / static_cast<double>(channelFiles.size());
+        if (!VRDLosslessExporter::write(*channelFiles[i].second, stage(channelFiles[i].first),
+                                        stepOf(monitor, share * static_cast<double>(i), share), error))
+            return failure(error);
+    }
+    if (auto stop = cancelled())
+        return *stop;
 
     const std::optional<VRDClipSamples> track = VRDClipSamples::read(cuts.front().segments, error);
     if (!track)

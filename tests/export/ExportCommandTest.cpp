@@ -93,7 +93,8 @@ TEST(ExportCommand, WritesEveryFileWithItsHashInTheManifestReportAndTrack)
 
     const QStringList written = result.out.trimmed().split('\n');
     QStringList expected;
-    for (const QString &name : {kGroup + ".gpx", kGroup + ".csv", kGroup + "_pip.mp4", kGroup + "_report.pdf", QString("manifest.json")})
+    for (const QString &name : {kGroup + "_F.MP4", kGroup + "_R.MP4", kGroup + ".gpx", kGroup + ".csv", kGroup + "_pip.mp4",
+                                kGroup + "_report.pdf", QString("manifest.json")})
         expected << out + "/" + name;
     for (const QString &path : expected)
         EXPECT_TRUE(written.contains(path)) << path.toStdString();
