@@ -17,6 +17,7 @@ class QDialog;
 class QWebEngineView;
 class TKMapPage;
 class VRDCaptureDialogs;
+class VRDClipExportController;
 class VRDConcurrentMediaWalkRunner;
 class VRDDualPlaybackController;
 class VRDLoadingController;
@@ -82,6 +83,7 @@ public:
     VRDDualPlaybackController &playback() { return *m_playback; }
     VRDSensorDisplay &sensorDisplay() { return *m_sensorDisplay; }
     VRDStillCapture &stillCapture() { return *m_stillCapture; }
+    VRDClipExportController &clipExport() { return *m_clipExport; }
     // Null without a map page.
     TKMapPage *mapPage() const { return m_mapPage; }
 
@@ -146,6 +148,7 @@ private:
     std::shared_ptr<VRDCaptureDialogs> m_captureDialogs;
     std::unique_ptr<VRDDualPlaybackController> m_playback;
     std::unique_ptr<VRDStillCapture> m_stillCapture;
+    VRDClipExportController *m_clipExport = nullptr;
     // The settings or clock window: one of them at a time, brought forward
     // when asked for again.
     enum class DialogKind { Settings, TimeSetup };
