@@ -164,6 +164,16 @@ TEST(ExportCommand, RefusesBadRangesMissingFilesItsOwnFolderAndExistingFiles)
     expectRefused(run(tovik(), {"export", file, "--from", "0", "--to", "1", "--out", file + "/inside"}), "cannot make the folder");
     EXPECT_FALSE(QFileInfo::exists(out)) << "refused before anything was made";
 
+    // A file with a recording's name that holds no video.
+    const QString garbageCard = outFolder("garbage-card");
+    ASSERT_TRUE(QDir().mkpath(garbageCard));
+    QFile garbage(garbageCard + "/alwa_20240315_090000_F.MP4");
+    ASSERT_TRUE(garbage.open(QIODevice::WriteOnly));
+    garbage.write(QByteArray(4096, '\x5a'));
+    garbage.close();
+    expectRefused(run(tovik(), {"export", garbage.fileName(), "--from", "0", "--to", "1", "--out", out}), "cannot read");
+    EXPECT_FALSE(QFileInfo::exists(out));
+
     ASSERT_EQ(run(tovik(), {"export", file, "--from", "0", "--to", "1", "--out", out}).exitCode, 0);
     const QStringList first = entries(out);
     expectRefused(run(tovik(), {"export", file, "--from", "0.2", "--to", "1", "--out", out}), "--force");
