@@ -91,7 +91,8 @@ int runExport(const QStringList &arguments)
     if (!from || !to)
         return fail("bad range: --from and --to take seconds, such as 2 or 2.5");
 
-    av_log_set_level(AV_LOG_ERROR);
+    // Every failure is told in one line of our own; libav's own messages would add more.
+    av_log_set_level(AV_LOG_QUIET);
     VRDClipExporter::Request request;
     request.file = QFile::encodeName(*file).toStdString();
     request.from = *from;
