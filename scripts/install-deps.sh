@@ -10,10 +10,11 @@ packages=(
   qt6-svg-dev libqt6svg6 libqt6sql6-sqlite qt6-webengine-dev qt6-webengine-dev-tools libqt6opengl6-dev
   qt6-qpa-plugins libgl-dev libglx-dev libegl-dev
   libmpv-dev mpv libjs-leaflet
-  ffmpeg dosfstools mtools pkexec gpsbabel
-  libavcodec-dev libavutil-dev
+  libavformat-dev libavcodec-dev libswscale-dev libavutil-dev libx264-164
+  ffmpeg dosfstools mtools pkexec
   xvfb xauth x11-apps imagemagick
   python3 python3-dbusmock dbus dbus-x11
+  poppler-utils gpsbabel
   dpkg-dev lintian desktop-file-utils appstream librsvg2-bin libxml2-utils
   man-db bash-completion file
 )

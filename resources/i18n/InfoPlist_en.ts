@@ -1216,6 +1216,106 @@ Insert it again or open another folder.</translation>
     <message id="prefs.store_fmt">
         <source>Tiles seen online are kept in %1</source>
         <translation>Tiles seen online are kept in %1</translation>
+    <!-- Clip export: marks on the position slider and the export dialog -->
+    <message id="close">
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message id="export.title">
+        <source>Export clip</source>
+        <translation>Export clip</translation>
+    </message>
+    <message id="export.clip_fmt">
+        <source>%1, from %2 to %3 (%4 s)</source>
+        <translation>%1, from %2 to %3 (%4 s)</translation>
+    </message>
+    <message id="export.folder">
+        <source>Folder:</source>
+        <translation>Folder:</translation>
+    </message>
+    <message id="export.choose_folder">
+        <source>Choose…</source>
+        <translation>Choose…</translation>
+    </message>
+    <message id="export.lossless">
+        <source>Both cameras are cut without re-encoding, with their G-sensor and GPS data, the track as GPX and CSV and manifest.json with the SHA-256 of every file.</source>
+        <translation>Both cameras are cut without re-encoding, with their G-sensor and GPS data, the track as GPX and CSV and manifest.json with the SHA-256 of every file.</translation>
+    </message>
+    <message id="export.side_by_side">
+        <source>Side-by-side video to share, rear camera inset:</source>
+        <translation>Side-by-side video to share, rear camera inset:</translation>
+    </message>
+    <message id="export.corner_top_right">
+        <source>top right</source>
+        <translation>top right</translation>
+    </message>
+    <message id="export.corner_top_left">
+        <source>top left</source>
+        <translation>top left</translation>
+    </message>
+    <message id="export.corner_bottom_right">
+        <source>bottom right</source>
+        <translation>bottom right</translation>
+    </message>
+    <message id="export.corner_bottom_left">
+        <source>bottom left</source>
+        <translation>bottom left</translation>
+    </message>
+    <message id="export.report">
+        <source>Incident report (PDF)</source>
+        <translation>Incident report (PDF)</translation>
+    </message>
+    <message id="export.start">
+        <source>Export</source>
+        <translation>Export</translation>
+    </message>
+    <message id="export.no_folder">
+        <source>Choose a folder to export into.</source>
+        <translation>Choose a folder to export into.</translation>
+    </message>
+    <message id="export.running">
+        <source>Exporting…</source>
+        <translation>Exporting…</translation>
+    </message>
+    <message id="export.done_fmt">
+        <source>%1 files written to %2.</source>
+        <translation>%1 files written to %2.</translation>
+    </message>
+    <message id="export.cancelled">
+        <source>Cancelled: no file of this export was kept.</source>
+        <translation>Cancelled: no file of this export was kept.</translation>
+    </message>
+    <message id="export.failed_fmt">
+        <source>Export failed, no file of it was kept: %1</source>
+        <translation>Export failed, no file of it was kept: %1</translation>
+    </message>
+    <message id="export.mark_in_tip">
+        <source>Mark the clip's start here (I)</source>
+        <translation>Mark the clip's start here (I)</translation>
+    </message>
+    <message id="export.mark_out_tip">
+        <source>Mark the clip's end here (O)</source>
+        <translation>Mark the clip's end here (O)</translation>
+    </message>
+    <message id="export.export_marked">
+        <source>Export marked clip…</source>
+        <translation>Export marked clip…</translation>
+    </message>
+    <message id="export.around_now">
+        <source>Export around now…</source>
+        <translation>Export around now…</translation>
+    </message>
+    <message id="export.button">
+        <source>Export</source>
+        <translation>Export</translation>
+    </message>
+    <message id="export.button_tip">
+        <source>Export a clip of both cameras with its data</source>
+        <translation>Export a clip of both cameras with its data</translation>
+    </message>
+    <message id="export.around_span">
+        <source>Seconds either side of the current position:</source>
+        <translation>Seconds either side of the current position:</translation>
     </message>
 </context>
 </TS>

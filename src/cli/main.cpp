@@ -5,6 +5,7 @@
 #include "cli/ConfigCommand.h"
 #include "cli/DisksCommand.h"
 #include "cli/DrvinfoCommand.h"
+#include "cli/ExportCommand.h"
 #include "cli/FormatCommand.h"
 #include "cli/ListCommand.h"
 #include "cli/RepairCommand.h"
@@ -12,9 +13,11 @@
 #include "cli/TripsCommand.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QStringList>
 
 #include <clocale>
+#include <memory>
 
 namespace {
 
@@ -38,6 +41,7 @@ const Command kCommands[] = {
     {"telemetry", "show the G-sensor and GPS samples embedded in a recording", cli::runTelemetry},
     {"trips", "group a card's recordings into drives and parking spans", cli::runTrips},
     {"repair", "recover recordings cut off by a power loss into RECOVERED/", cli::runRepair},
+    {"export", "export a clip of both cameras with its data, a shared video and a report", cli::runExport},
 };
 
 int printUsage()
@@ -55,7 +59,16 @@ int printUsage()
 
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
+    // Painting the report and the shared video needs Qt Gui's fonts; it
+    // runs without a screen.
+    QStringList rawArguments;
+    for (int i = 1; i < argc; ++i)
+        rawArguments << QString::fromLocal8Bit(argv[i]);
+    const bool gui = !rawArguments.isEmpty() && rawArguments.first() == "export" && cli::exportNeedsGui(rawArguments);
+    if (gui)
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    const std::unique_ptr<QCoreApplication> app =
+        gui ? std::make_unique<QGuiApplication>(argc, argv) : std::make_unique<QCoreApplication>(argc, argv);
     QCoreApplication::setApplicationName("tovik");
     QCoreApplication::setApplicationVersion(QStringLiteral(TOVIK_VERSION));
     std::setlocale(LC_NUMERIC, "C");

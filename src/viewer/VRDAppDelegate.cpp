@@ -7,6 +7,7 @@
 #include "maps/TKMapSource.h"
 #include "viewer/VRDCardBar.h"
 #include "viewer/VRDCardWatcher.h"
+#include "viewer/VRDClipExportController.h"
 #include "viewer/VRDConcurrentMediaWalkRunner.h"
 #include "viewer/VRDDualPlaybackController.h"
 #include "viewer/VRDLanguagePreference.h"
@@ -365,6 +366,8 @@ void VRDAppDelegate::connectPlaybackControls()
     m_window.installEventFilter(this);
     connect(ui.captureButton, &QAbstractButton::clicked, m_stillCapture.get(), &VRDStillCapture::captureVideo);
     connect(ui.printButton, &QAbstractButton::clicked, m_stillCapture.get(), &VRDStillCapture::print);
+    // Clip marks (keys I and O) on the position slider, export beside it.
+    m_clipExport = new VRDClipExportController(m_window, *ui.videoPositionSlider, *m_player1, *m_playInfo);
 }
 
 void VRDAppDelegate::bindPositionSliders()

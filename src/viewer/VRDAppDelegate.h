@@ -23,6 +23,7 @@ class VRDCardBar;
 class VRDCardWatcher;
 class VRDPreferencesDialog;
 class VRDCaptureDialogs;
+class VRDClipExportController;
 class VRDConcurrentMediaWalkRunner;
 class VRDDualPlaybackController;
 class VRDLoadingController;
@@ -93,6 +94,7 @@ public:
     VRDSensorDisplay &sensorDisplay() { return *m_sensorDisplay; }
     VRDStillCapture &stillCapture() { return *m_stillCapture; }
     VRDTripsController &tripsController() { return *m_tripsController; }
+    VRDClipExportController &clipExport() { return *m_clipExport; }
     // Null without a map page.
     TKMapPage *mapPage() const { return m_mapPage; }
     VRDCardBar &cardBar() { return *m_cardBar; }
@@ -184,6 +186,7 @@ private:
     std::unique_ptr<VRDStillCapture> m_stillCapture;
     VRDTripsController *m_tripsController = nullptr;
     VRDRecoveryController *m_recovery = nullptr;
+    VRDClipExportController *m_clipExport = nullptr;
     // The settings or clock window: one of them at a time, brought forward
     // when asked for again.
     enum class DialogKind { Settings, TimeSetup };

@@ -1,0 +1,6 @@
+#pragma once
+
+#include <string>
+
+// libav's text for one of its error numbers.
+std::string VRDAvErrorText(int error);
