@@ -10,6 +10,7 @@
 #include <QtDebug>
 
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
 namespace {
@@ -17,6 +18,19 @@ namespace {
 // The player window thins time notifications further; ten a second keep its slider
 // and sensor display smooth without flooding the main thread.
 constexpr qint64 kTimeNotificationIntervalMs = 100;
+
+// The entry a loadfile reply names; -1 when it names none.
+qint64 playlistEntryOf(const mpv_node &result)
+{
+    if (result.format != MPV_FORMAT_NODE_MAP)
+        return -1;
+    for (int i = 0; i < result.u.list->num; ++i) {
+        const mpv_node &value = result.u.list->values[i];
+        if (std::strcmp(result.u.list->keys[i], "playlist_entry_id") == 0 && value.format == MPV_FORMAT_INT64)
+            return value.u.int64;
+    }
+    return -1;
+}
 
 QString errorText(int error)
 {
@@ -165,7 +179,8 @@ void VRDMpvEngine::loadMedia()
     m_ended = false;
     m_fileLoaded = false;
     clearPlaybackValues();
-    ++m_loadsInFlight;
+    m_requestedEntry = -1;
+    m_loadRequest = m_nextRequestId;
     command({kLoadFile, m_mediaPath.toUtf8(), kLoadFileReplace});
     updateState();
 }
@@ -340,22 +355,16 @@ void VRDMpvEngine::handleEvent(const mpv_event &event)
         break;
     case MPV_EVENT_COMMAND_REPLY:
     case MPV_EVENT_SET_PROPERTY_REPLY:
-        handleReply(event.reply_userdata, event.error);
+        handleReply(event);
         break;
     case MPV_EVENT_START_FILE:
-        m_playlistEntry = static_cast<const mpv_event_start_file *>(event.data)->playlist_entry_id;
-        m_loadsInFlight = std::max(m_loadsInFlight - 1, 0);
+        m_loadedEntry = -1;
+        m_startedEntry = static_cast<const mpv_event_start_file *>(event.data)->playlist_entry_id;
         break;
     case MPV_EVENT_FILE_LOADED:
-        if (m_loadsInFlight > 0 || !m_loadRequested)
-            break;
-        m_fileLoaded = true;
-        if (m_seekOnLoad) {
-            const SeekRequest request = *m_seekOnLoad;
-            m_seekOnLoad.reset();
-            seek(request);
-        }
-        updateState();
+        m_loadedEntry = m_startedEntry;
+        if (m_loadRequested && m_loadedEntry == m_requestedEntry)
+            fileLoaded();
         break;
     case MPV_EVENT_PLAYBACK_RESTART:
         if (!m_fileLoaded)
@@ -366,7 +375,7 @@ void VRDMpvEngine::handleEvent(const mpv_event &event)
         break;
     case MPV_EVENT_END_FILE: {
         const auto *end = static_cast<const mpv_event_end_file *>(event.data);
-        if (m_loadsInFlight > 0 || end->playlist_entry_id != m_playlistEntry || !m_loadRequested)
+        if (!m_loadRequested || end->playlist_entry_id != m_requestedEntry)
             break;
         m_fileLoaded = false;
         if (end->reason == MPV_END_FILE_REASON_ERROR) {
@@ -440,8 +449,21 @@ void VRDMpvEngine::handlePropertyChange(Observed id, const mpv_event_property &p
     }
 }
 
-void VRDMpvEngine::handleReply(quint64 requestId, int error)
+void VRDMpvEngine::fileLoaded()
 {
+    m_fileLoaded = true;
+    if (m_seekOnLoad) {
+        const SeekRequest request = *m_seekOnLoad;
+        m_seekOnLoad.reset();
+        seek(request);
+    }
+    updateState();
+}
+
+void VRDMpvEngine::handleReply(const mpv_event &event)
+{
+    const quint64 requestId = event.reply_userdata;
+    const int error = event.error;
     if (auto snapshot = m_pendingSnapshots.find(requestId); snapshot != m_pendingSnapshots.end()) {
         const QString path = snapshot.value();
         m_pendingSnapshots.erase(snapshot);
@@ -451,10 +473,15 @@ void VRDMpvEngine::handleReply(quint64 requestId, int error)
         return;
     }
     const QString request = m_pendingRequests.take(requestId);
+    if (requestId == m_loadRequest && error >= 0 && event.event_id == MPV_EVENT_COMMAND_REPLY) {
+        m_requestedEntry = playlistEntryOf(static_cast<const mpv_event_command *>(event.data)->result);
+        // The file may have loaded before its reply was handled.
+        if (m_loadRequested && !m_fileLoaded && m_requestedEntry >= 0 && m_loadedEntry == m_requestedEntry)
+            fileLoaded();
+    }
     if (error >= 0)
         return;
-    if (request.startsWith(QLatin1String(kLoadFile))) {
-        m_loadsInFlight = std::max(m_loadsInFlight - 1, 0);
+    if (requestId == m_loadRequest) {
         m_loadFailed = true;
         updateState();
     }

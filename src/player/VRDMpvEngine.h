@@ -76,7 +76,8 @@ private:
     void drainEvents();
     void handleEvent(const mpv_event &event);
     void handlePropertyChange(Observed id, const mpv_event_property &property);
-    void handleReply(quint64 requestId, int error);
+    void handleReply(const mpv_event &event);
+    void fileLoaded();
 
     void loadMedia();
     void seek(const SeekRequest &request);
@@ -103,8 +104,13 @@ private:
     bool m_playbackStarted = false;
     bool m_loadFailed = false;
     bool m_ended = false;
-    int m_loadsInFlight = 0;
-    qint64 m_playlistEntry = -1;
+    // libmpv answers every loadfile with the playlist entry it made, but a file replaced
+    // before it started sends no start event: events are matched to the last request
+    // by entry, never counted. -1 while the reply is still to come.
+    quint64 m_loadRequest = 0;
+    qint64 m_requestedEntry = -1;
+    qint64 m_startedEntry = -1;
+    qint64 m_loadedEntry = -1;
     std::optional<SeekRequest> m_seekOnLoad;
 
     bool m_paused = true;

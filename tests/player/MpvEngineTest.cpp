@@ -153,6 +153,32 @@ TEST_F(MpvEngineTest, PlaysSeeksJumpsPausesAndEndsPausedOnTheLastFrame)
     EXPECT_EQ(engine.media(), s_testsrc) << "stop keeps the media";
 }
 
+TEST_F(MpvEngineTest, LoadsBackToBackEndWithTheLastFilePlaying)
+{
+    showWindow();
+    VRDMpvEngine engine(view1, VRDMpvEngine::AudioOutput::Null);
+    QSignalSpy errors(&engine, &VRDMediaEngine::errorOccurred);
+    // libmpv replaces the first file before it starts: two replies, one start event.
+    engine.setMedia(s_testsrc);
+    engine.play();
+    engine.setMedia(s_smpte);
+    engine.play();
+    ASSERT_TRUE(waitFor([&] { return engine.isPlaying(); })) << "state " << int(engine.state());
+    EXPECT_EQ(engine.media(), s_smpte);
+    EXPECT_TRUE(errors.isEmpty());
+
+    // The same with a stop between, and with a replaced file that already started.
+    for (int round = 0; round < 3; ++round) {
+        engine.setMedia(s_testsrc);
+        engine.play();
+        if (round == 1)
+            QTest::qWait(30);
+        engine.stop();
+        engine.play();
+        ASSERT_TRUE(waitFor([&] { return engine.isPlaying(); })) << "round " << round;
+    }
+}
+
 TEST_F(MpvEngineTest, VolumeIsClampedAndMuteIsPerEngine)
 {
     showWindow();
