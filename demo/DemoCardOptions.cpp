@@ -36,6 +36,8 @@ std::optional<DemoCardOptions> DemoCardOptions::parse(const QStringList &argumen
         {"fps", "Frames per second (default 30).", "F"},
         {"seed", "Seed of the sensor noise (default 1).", "S"},
         {"no-video", "Write recordings that hold only the data track, without running ffmpeg."},
+        {"detail", "Moving sensor noise over the picture, as hard to decode as a real camera's."},
+        {"bitrate", "Video bit rate in kbit/s (default: a constant quality); 14000 is a camera's 1080p.", "KBPS"},
     });
     parser.process(arguments);
 
@@ -47,6 +49,8 @@ std::optional<DemoCardOptions> DemoCardOptions::parse(const QStringList &argumen
     DemoCardOptions options;
     options.outputDirectory = positional.front();
     options.withVideo = !parser.isSet("no-video");
+    if (!parseQuality(parser, options.quality, error))
+        return std::nullopt;
 
     long long duration = options.plan.durationSeconds;
     long long count = options.plan.count;
@@ -69,4 +73,14 @@ std::optional<DemoCardOptions> DemoCardOptions::parse(const QStringList &argumen
     options.height = static_cast<int>(height);
     options.framesPerSecond = static_cast<int>(fps);
     return options;
+}
+
+bool DemoCardOptions::parseQuality(const QCommandLineParser &parser, FfmpegEncoder::Quality &quality, QString &error)
+{
+    quality.cameraNoise = parser.isSet("detail");
+    long long bitrate = 0;
+    if (!readNumber(parser, "bitrate", 100, 200000, bitrate, error))
+        return false;
+    quality.bitrateKbps = static_cast<int>(bitrate);
+    return true;
 }

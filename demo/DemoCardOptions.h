@@ -1,7 +1,9 @@
 #pragma once
 
 #include "demo/DemoCardPlan.h"
+#include "demo/FfmpegEncoder.h"
 
+#include <QCommandLineParser>
 #include <QString>
 #include <QStringList>
 
@@ -15,7 +17,11 @@ struct DemoCardOptions {
     int height = 360;
     int framesPerSecond = 30;
     bool withVideo = true;
+    FfmpegEncoder::Quality quality;
 
     // Nothing, with the reason in error, when the arguments are not usable.
     static std::optional<DemoCardOptions> parse(const QStringList &arguments, QString &error);
+
+private:
+    static bool parseQuality(const QCommandLineParser &parser, FfmpegEncoder::Quality &quality, QString &error);
 };
