@@ -3,11 +3,19 @@
 // player uses for a camera-like 1080p pair against two plain mpv players of the same
 // window sizes. Not a Google Benchmark: it needs a display and real time.
 // Run: xvfb-run -a -s "-screen 0 1280x800x24" playback_sync_bench
+<<<<<<< HEAD
 #include "viewer/VRDAppDelegate.h"
 #include "viewer/VRDDualPlaybackController.h"
 #include "player/VRDMediaEngine.h"
 #include "player/VRDVideoView.h"
 #include "demo/FrameNumberStrip.h"
+=======
+#include "app/VRDAppDelegate.h"
+#include "app/VRDDualPlaybackController.h"
+#include "app/VRDMediaEngine.h"
+#include "app/VRDVideoView.h"
+#include "tests/support/ShownFrame.h"
+>>>>>>> e06e954 (Stress test of 100 starts reading both views' frame strips; bench counts starts with both pictures moving, measures the audio switch and frame steps and compares CPU with two plain mpv on a camera-like 1080p pair; demo card --detail and --bitrate; a double click on the stopped row's number starts it)
 #include "ui_VRDMainWindow.h"
 #include "widgets/TKLocalization.h"
 
@@ -34,22 +42,6 @@ constexpr int kFramesPerSecond = 30;
 constexpr int kTimedStarts = 5;
 constexpr int kCountedStarts = 20;
 constexpr int kCpuSeconds = 20;
-
-// The frame number a view shows, read from the picture area of its last frame.
-std::optional<std::uint32_t> shownFrame(VRDVideoView *view, QSize videoSize)
-{
-    if (view == nullptr || videoSize.isEmpty() || !view->isVisible())
-        return std::nullopt;
-    const QImage grabbed = view->grabFramebuffer();
-    if (grabbed.isNull())
-        return std::nullopt;
-    const QSize fitted = videoSize.scaled(grabbed.size(), Qt::KeepAspectRatio);
-    const QRect picture((grabbed.width() - fitted.width()) / 2, (grabbed.height() - fitted.height()) / 2,
-                        fitted.width(), fitted.height());
-    const QImage rgb = grabbed.copy(picture).convertToFormat(QImage::Format_RGB888);
-    return FrameNumberStrip::decode(rgb.constBits(), rgb.width(), rgb.height(),
-                                    static_cast<std::size_t>(rgb.bytesPerLine()));
-}
 
 struct Channels {
     VRDAppDelegate &app;
@@ -130,6 +122,22 @@ void measureAfter(Channels &channels, const char *label, int lastStepMs, const s
         else
             std::printf("%-28s strips unreadable\n", label);
     }
+}
+
+// The heard channel changes by switching the audio track of the one core: the pictures
+// must run on through it, 30 frames in a second at 1x.
+void measureAudioSwitch(Channels &channels, const std::function<void()> &toggle)
+{
+    const auto before = channels.frame(View::Main);
+    toggle();
+    QTest::qWait(1000);
+    const auto after = channels.frame(View::Main);
+    const auto drift = channels.frameDrift();
+    if (before && after && drift)
+        std::printf("%-28s %d frames shown in the second after it, drift %+d frames\n", "audio switch:",
+                    static_cast<int>(*after) - static_cast<int>(*before), *drift);
+    else
+        std::printf("%-28s strips unreadable\n", "audio switch:");
 }
 
 QString makeCard(const QString &folder, const QStringList &arguments)
@@ -268,6 +276,7 @@ int main(int argc, char **argv)
     measureAfter(channels, "jump forward 10 s:", 0, [&] { playback.jumpForward(); });
     measureAfter(channels, "jump backward 10 s:", 0, [&] { playback.jumpBackward(); });
     measureAfter(channels, "swap:", 1700, [&] { playback.swapPlayer(); });
+    measureAudioSwitch(channels, [&] { app.ui().audioToggleButton->click(); });
     measureAfter(channels, "pause, seek 0.6, play:", 0, [&] {
         playback.clickPlayButton();
         QTest::qWait(300);

@@ -320,7 +320,8 @@ void VRDDualPlaybackController::changeAndPlay(qint64 row)
 {
     qInfo("selectedRow=%lld,mediaIndex=%lld,isPlaying=%d,count=%lld", row, m_mediaIndex,
           isPlaying(m_engine) ? 1 : 0, static_cast<long long>(m_playlist.count()));
-    if (row != m_mediaIndex) {
+    // After a stop (a new folder) the row of the same number is another recording.
+    if (row != m_mediaIndex || !m_engine.hasMedia()) {
         playAtIndex(row);
         return;
     }

@@ -238,6 +238,12 @@ TEST_F(PlaybackControllerFixture, DoubleClickOnThePausedRowRestartsFromTheStart)
     engine.clearCalls();
     playback.changeAndPlay(row);
     EXPECT_EQ(engine.calls(), (QStringList{"setPosition 0", "play"}));
+
+    // After a stop (another folder opened) the same row starts afresh.
+    playback.stopPlay();
+    QSignalSpy started(&playback, &VRDDualPlaybackController::playbackStarted);
+    playback.changeAndPlay(row);
+    EXPECT_TRUE(started.wait(3000));
 }
 
 TEST_F(PlaybackControllerFixture, WindowSizeStepsGrowToFullScreenAndShrinkToTheMinimum)
