@@ -9,6 +9,9 @@ inline constexpr char kVideoOutputLibmpv[] = "libmpv";
 inline constexpr char kAudioOutput[] = "ao";
 inline constexpr char kAudioOutputNull[] = "null";
 inline constexpr char kKeepOpen[] = "keep-open";
+// Without a sound device the core would wait for audio after every seek, and the
+// pictures would stand still; it plays silently instead.
+inline constexpr char kAudioFallbackToNull[] = "audio-fallback-to-null";
 inline constexpr char kPreciseSeek[] = "hr-seek";
 inline constexpr char kVolumeMax[] = "volume-max";
 inline constexpr char kVolumeMaxValue[] = "200";

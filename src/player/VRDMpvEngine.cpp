@@ -124,7 +124,7 @@ bool VRDMpvEngine::initialize(AudioOutput audioOutput)
         return false;
     }
     const bool optionsSet =
-        setOption(kVideoOutput, kVideoOutputLibmpv) && setOption(kKeepOpen, kYes)
+        setOption(kVideoOutput, kVideoOutputLibmpv) && setOption(kKeepOpen, kYes) && setOption(kAudioFallbackToNull, kYes)
         && setOption(kPreciseSeek, kYes) && setOption(kVolumeMax, kVolumeMaxValue)
         && setOption(kHardwareDecoding, hardwareDecodingChoice())
         && setOption(kHardwareDecodingInterop, kNo) && setOption(kIdle, kYes)

@@ -101,6 +101,13 @@ TEST(PlaybackIntegration, ScreenshotWhilePlaying)
     EXPECT_TRUE(app.window().screen()->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height())
                     .save(folder + "/playback.png"));
     EXPECT_NE(app.ui().sizeTextButton->text(), "0.00x");
+
+    // After a swap the large view shows the rear picture, the small one the front.
+    app.clickMediaListViewButton();
+    app.playback().swapPlayer();
+    QTest::qWait(2000);
+    EXPECT_TRUE(app.window().screen()->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height())
+                    .save(folder + "/playback_swapped.png"));
 }
 
 } // namespace

@@ -73,12 +73,19 @@ struct StressFixture : ::testing::Test {
         }, kPictureWaitMs);
     }
 
-    // The row's recording started and both of its pictures move.
-    bool playsMoving(qint64 row, QSignalSpy &started)
+    // The row's recording started and both of its pictures move; else what was seen.
+    QString playsMoving(qint64 row, QSignalSpy &started)
     {
         if (started.isEmpty() && !started.wait(kStartWaitMs))
-            return false;
-        return app->playback().mediaIndex() == row && bothMoving();
+            return QString("no start, state %1, position %2").arg(int(app->engine().state())).arg(app->engine().position());
+        if (app->playback().mediaIndex() != row)
+            return QString("row %1 plays").arg(app->playback().mediaIndex());
+        if (bothMoving())
+            return {};
+        const auto main = frame(View::Main);
+        const auto sub = frame(View::Sub);
+        return QString("frames %1/%2, state %3").arg(main ? QString::number(*main) : "-", sub ? QString::number(*sub) : "-")
+            .arg(int(app->engine().state()));
     }
 
     QTemporaryDir scratch{PlaybackFixture::folderTemplate()};
@@ -113,8 +120,8 @@ TEST_F(StressFixture, EveryStartEndsWithBothPicturesMoving)
             playback.swapPlayer();
         }
         ++tried;
-        if (!playsMoving(row, started))
-            failures << QString("start %1 (way %2, row %3)").arg(tried).arg(kind).arg(row);
+        if (const QString seen = playsMoving(row, started); !seen.isEmpty())
+            failures << QString("start %1 (way %2, row %3: %4)").arg(tried).arg(kind).arg(row).arg(seen);
         if (kind == 3 && tried < kStarts) {
             // Auto-next: the end of this recording starts the next pair by itself.
             started.clear();
@@ -122,8 +129,8 @@ TEST_F(StressFixture, EveryStartEndsWithBothPicturesMoving)
             const qint64 next = row + 2;
             if (next < 8) {
                 ++tried;
-                if (!playsMoving(next, started))
-                    failures << QString("start %1 (auto-next to row %2)").arg(tried).arg(next);
+                if (const QString seen = playsMoving(next, started); !seen.isEmpty())
+                    failures << QString("start %1 (auto-next to row %2: %3)").arg(tried).arg(next).arg(seen);
             }
         }
         playback.stopPlay();
