@@ -3,20 +3,12 @@
 // player uses for a camera-like 1080p pair against two plain mpv players of the same
 // window sizes. Not a Google Benchmark: it needs a display and real time.
 // Run: xvfb-run -a -s "-screen 0 1280x800x24" playback_sync_bench
-<<<<<<< HEAD
-#include "viewer/VRDAppDelegate.h"
-#include "viewer/VRDDualPlaybackController.h"
 #include "player/VRDMediaEngine.h"
 #include "player/VRDVideoView.h"
-#include "demo/FrameNumberStrip.h"
-=======
-#include "app/VRDAppDelegate.h"
-#include "app/VRDDualPlaybackController.h"
-#include "app/VRDMediaEngine.h"
-#include "app/VRDVideoView.h"
 #include "tests/support/ShownFrame.h"
->>>>>>> e06e954 (Stress test of 100 starts reading both views' frame strips; bench counts starts with both pictures moving, measures the audio switch and frame steps and compares CPU with two plain mpv on a camera-like 1080p pair; demo card --detail and --bitrate; a double click on the stopped row's number starts it)
 #include "ui_VRDMainWindow.h"
+#include "viewer/VRDAppDelegate.h"
+#include "viewer/VRDDualPlaybackController.h"
 #include "widgets/TKLocalization.h"
 
 #include <QApplication>

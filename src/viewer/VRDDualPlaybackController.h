@@ -1,8 +1,6 @@
 #pragma once
 
 #include "blackbox/VRDBlackBoxSnapshot.h"
-#include "viewer/VRDEngineSync.h"
-#include "viewer/VRDSwapAnimation.h"
 
 #include <QObject>
 #include <QSize>
