@@ -59,17 +59,20 @@ struct Channels {
         return static_cast<int>(*sub) - static_cast<int>(*main);
     }
 
-    // Both views show a readable frame, and a later one after a moment.
+    // Both views show the same readable frame, and later a later one (waiting a few
+    // seconds at most: a loaded machine may be slow to show the next).
     bool bothMoving() const
     {
-        const auto main = frame(View::Main);
-        const auto sub = frame(View::Sub);
-        if (!main || !sub)
-            return false;
-        QTest::qWait(200);
-        const auto laterMain = frame(View::Main);
-        const auto laterSub = frame(View::Sub);
-        return laterMain && laterSub && *laterMain != *main && *laterSub != *sub;
+        std::optional<std::uint32_t> first;
+        return QTest::qWaitFor([&] {
+            const auto main = frame(View::Main);
+            const auto sub = frame(View::Sub);
+            if (!main || !sub || *main != *sub)
+                return false;
+            if (!first)
+                first = main;
+            return *main != *first;
+        }, 5000);
     }
 };
 
