@@ -92,22 +92,23 @@ TEST(PlaybackIntegration, ScreenshotWhilePlaying)
     QSignalSpy started(&app.playback(), &VRDDualPlaybackController::playbackStarted);
     emit app.changeAndPlayRequested(0);
     ASSERT_TRUE(started.wait(10000));
-    app.clickMapViewButton();
-    QTest::qWait(2500);
     const QString folder = qEnvironmentVariable("TOVIK_BUILD_DIR") + "/screenshots";
     QDir().mkpath(folder);
     // The screen, not the widget: a web view draws outside the widget's own painting.
     const QRect frame = app.window().geometry();
+
+    // After a swap the large view shows the rear picture, the small one the front.
+    app.playback().swapPlayer();
+    QTest::qWait(1800);
+    EXPECT_TRUE(app.window().screen()->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height())
+                    .save(folder + "/playback_swapped.png"));
+
+    app.clickMapViewButton();
+    QTest::qWait(2500);
     EXPECT_TRUE(app.window().screen()->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height())
                     .save(folder + "/playback.png"));
     EXPECT_NE(app.ui().sizeTextButton->text(), "0.00x");
 
-    // After a swap the large view shows the rear picture, the small one the front.
-    app.clickMediaListViewButton();
-    app.playback().swapPlayer();
-    QTest::qWait(2000);
-    EXPECT_TRUE(app.window().screen()->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height())
-                    .save(folder + "/playback_swapped.png"));
 }
 
 } // namespace
