@@ -82,7 +82,7 @@ QString DemoCardGenerator::encodeStreams()
                                          m_options.width, m_options.height, m_options.framesPerSecond);
         const QString path = scratch.filePath(front ? "front.mp4" : "rear.mp4");
         if (QString error = FfmpegEncoder::encode(painter, frameCount, m_options.framesPerSecond,
-                                                  front ? kFrontToneHz : kRearToneHz, path);
+                                                  front ? kFrontToneHz : kRearToneHz, path, m_options.quality);
             !error.isEmpty())
             return error;
         QFile file(path);

@@ -39,6 +39,8 @@ std::optional<DemoCardOptions> DemoCardOptions::parse(const QStringList &argumen
         {"no-video", "Write recordings that hold only the data track, without running ffmpeg."},
         {"no-morning", "Leave out the morning of driving."},
         {"front-only", "Write no rear camera files: every recording is a moment of its own."},
+        {"detail", "Moving sensor noise over the picture, as hard to decode as a real camera's."},
+        {"bitrate", "Video bit rate in kbit/s (default: a constant quality); 14000 is a camera's 1080p.", "KBPS"},
     });
     parser.process(arguments);
 
@@ -52,6 +54,8 @@ std::optional<DemoCardOptions> DemoCardOptions::parse(const QStringList &argumen
     options.withVideo = !parser.isSet("no-video");
     options.withMorning = !parser.isSet("no-morning") && !parser.isSet("count");
     options.plan.frontOnly = parser.isSet("front-only");
+    if (!parseQuality(parser, options.quality, error))
+        return std::nullopt;
 
     long long duration = options.plan.durationSeconds;
     long long count = options.plan.count;
@@ -74,4 +78,14 @@ std::optional<DemoCardOptions> DemoCardOptions::parse(const QStringList &argumen
     options.height = static_cast<int>(height);
     options.framesPerSecond = static_cast<int>(fps);
     return options;
+}
+
+bool DemoCardOptions::parseQuality(const QCommandLineParser &parser, FfmpegEncoder::Quality &quality, QString &error)
+{
+    quality.cameraNoise = parser.isSet("detail");
+    long long bitrate = 0;
+    if (!readNumber(parser, "bitrate", 100, 200000, bitrate, error))
+        return false;
+    quality.bitrateKbps = static_cast<int>(bitrate);
+    return true;
 }

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "demo/DemoCardPlan.h"
+#include "demo/FfmpegEncoder.h"
 
+#include <QCommandLineParser>
 #include <QString>
 #include <QStringList>
 
@@ -18,7 +20,11 @@ struct DemoCardOptions {
     // The standard card also holds a morning of driving (DemoMorning); a card
     // of a given --count holds exactly that many recordings.
     bool withMorning = true;
+    FfmpegEncoder::Quality quality;
 
     // Nothing, with the reason in error, when the arguments are not usable.
     static std::optional<DemoCardOptions> parse(const QStringList &arguments, QString &error);
+
+private:
+    static bool parseQuality(const QCommandLineParser &parser, FfmpegEncoder::Quality &quality, QString &error);
 };

@@ -20,22 +20,36 @@ QString failure(QProcess &ffmpeg, const QString &what)
 
 } // namespace
 
+QStringList FfmpegEncoder::qualityArguments(const Quality &quality)
+{
+    QStringList arguments;
+    if (quality.cameraNoise)
+        arguments << "-vf" << "noise=alls=20:allf=t+u";
+    if (quality.bitrateKbps > 0) {
+        const QString rate = QString("%1k").arg(quality.bitrateKbps);
+        arguments << "-b:v" << rate << "-maxrate" << rate << "-bufsize" << QString("%1k").arg(2 * quality.bitrateKbps);
+    } else {
+        arguments << "-crf" << "23";
+    }
+    return arguments;
+}
+
 QString FfmpegEncoder::encode(const DemoPicturePainter &painter, int frameCount, int framesPerSecond, int toneHz,
-                              const QString &outputPath)
+                              const QString &outputPath, const Quality &quality)
 {
     const double seconds = static_cast<double>(frameCount) / framesPerSecond;
-    const QStringList arguments{
+    QStringList arguments{
         "-hide_banner", "-loglevel", "error", "-nostdin", "-y",
         "-f", "rawvideo", "-pix_fmt", "rgb24",
         "-video_size", QString("%1x%2").arg(painter.width()).arg(painter.height()),
         "-framerate", QString::number(framesPerSecond), "-i", "pipe:0",
         "-f", "lavfi", "-i", QString("sine=frequency=%1:sample_rate=48000").arg(toneHz),
         "-map", "0:v", "-map", "1:a", "-t", QString::number(seconds, 'f', 3),
-        "-c:v", "libx264", "-preset", "ultrafast", "-crf", "23", "-pix_fmt", "yuv420p",
+        "-c:v", "libx264", "-preset", "ultrafast", "-pix_fmt", "yuv420p",
         "-g", QString::number(framesPerSecond),
         "-c:a", "aac", "-b:a", "64k",
-        outputPath,
     };
+    arguments << qualityArguments(quality) << outputPath;
     QProcess ffmpeg;
     ffmpeg.setProcessChannelMode(QProcess::SeparateChannels);
     ffmpeg.start("ffmpeg", arguments);

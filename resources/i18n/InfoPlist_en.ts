@@ -67,6 +67,14 @@
         <source>Back 10 seconds</source>
         <translation>Back 10 seconds</translation>
     </message>
+    <message id="player.step_forward">
+        <source>Next frame (while paused)</source>
+        <translation>Next frame (while paused)</translation>
+    </message>
+    <message id="player.step_backward">
+        <source>Previous frame (while paused)</source>
+        <translation>Previous frame (while paused)</translation>
+    </message>
     <message id="player.swap">
         <source>Swap front and rear</source>
         <translation>Swap front and rear</translation>

@@ -9,9 +9,12 @@
 #include <QOpenGLFramebufferObject>
 #include <QOpenGLFunctions>
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
 
-// Size drawn at until a view tells its own.
+// Size drawn at until the frame's layout is known.
 constexpr QSize kDefaultTargetSize(640, 360);
 
 void *x11Display()
@@ -19,6 +22,11 @@ void *x11Display()
     if (auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>())
         return x11->display();
     return nullptr;
+}
+
+std::size_t indexOf(VRDMediaEngine::View view)
+{
+    return static_cast<std::size_t>(view);
 }
 
 } // namespace
@@ -68,11 +76,46 @@ void MpvFrameRenderer::requestRender(void *renderer)
     QMetaObject::invokeMethod(target, [target] { target->render(false); }, Qt::QueuedConnection);
 }
 
-void MpvFrameRenderer::setTargetSize(const QSize &pixels)
+void MpvFrameRenderer::setViewSize(View view, const QSize &pixels)
 {
-    if (pixels.isEmpty() || pixels == m_targetSize)
+    if (pixels.isEmpty() || m_viewSizes[indexOf(view)] == pixels)
         return;
-    m_targetSize = pixels;
+    m_viewSizes[indexOf(view)] = pixels;
+    updateTargetSize();
+}
+
+void MpvFrameRenderer::setLayout(const QSize &frameSize, const QRect &mainRect, const QRect &subRect)
+{
+    m_frameSize = frameSize;
+    m_viewRects = {mainRect, subRect};
+    updateTargetSize();
+    emit frameReady();
+}
+
+void MpvFrameRenderer::updateTargetSize()
+{
+    QSize target = kDefaultTargetSize;
+    if (!m_frameSize.isEmpty()) {
+        // Drawn so that the view that needs the most pixels gets about one texture
+        // pixel per screen pixel; the other view is scaled down by the blit.
+        double scale = 0.0;
+        for (std::size_t view = 0; view < m_viewRects.size(); ++view) {
+            const QRect &rect = m_viewRects[view];
+            const QSize &pixels = m_viewSizes[view];
+            if (rect.isEmpty() || pixels.isEmpty())
+                continue;
+            scale = std::max(scale, std::min(static_cast<double>(pixels.width()) / rect.width(),
+                                             static_cast<double>(pixels.height()) / rect.height()));
+        }
+        if (scale <= 0.0)
+            scale = 1.0;
+        scale = std::min(scale, 1.0);
+        target = QSize(std::max(2, static_cast<int>(std::lround(m_frameSize.width() * scale))),
+                       std::max(2, static_cast<int>(std::lround(m_frameSize.height() * scale))));
+    }
+    if (target == m_targetSize)
+        return;
+    m_targetSize = target;
     // Queued: the caller may be a view with its own OpenGL context current.
     QMetaObject::invokeMethod(this, [this] { render(true); }, Qt::QueuedConnection);
 }
@@ -80,6 +123,21 @@ void MpvFrameRenderer::setTargetSize(const QSize &pixels)
 unsigned MpvFrameRenderer::textureId() const
 {
     return m_hasFrame && m_frame != nullptr ? m_frame->texture() : 0;
+}
+
+QSize MpvFrameRenderer::textureSize() const
+{
+    return m_frame != nullptr ? m_frame->size() : QSize();
+}
+
+QRectF MpvFrameRenderer::sourceRect(View view) const
+{
+    const QRect &rect = m_viewRects[indexOf(view)];
+    if (rect.isEmpty() || m_frameSize.isEmpty() || m_frame == nullptr)
+        return {};
+    const double sx = static_cast<double>(m_frame->width()) / m_frameSize.width();
+    const double sy = static_cast<double>(m_frame->height()) / m_frameSize.height();
+    return {rect.x() * sx, rect.y() * sy, rect.width() * sx, rect.height() * sy};
 }
 
 void MpvFrameRenderer::render(bool redraw)

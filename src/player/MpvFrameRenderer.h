@@ -1,11 +1,15 @@
 #pragma once
 
+#include "player/VRDMediaEngine.h"
+
 #include <QObject>
 #include <QOffscreenSurface>
 #include <QOpenGLContext>
+#include <QRect>
 #include <QSize>
 #include <QString>
 
+#include <array>
 #include <memory>
 
 struct mpv_handle;
@@ -13,22 +17,33 @@ class MpvRenderContext;
 class QOpenGLFramebufferObject;
 
 // Draws the frames of one libmpv core into a texture on an offscreen OpenGL context of
-// its own, shared with the views. Frames are drawn whether or not a view is visible,
-// so the core never waits for a hidden or re-parented widget.
+// its own, shared with the views. A frame may hold two pictures side by side (a
+// recording and its twin); each view shows its own rectangle of the one texture.
+// Frames are drawn whether or not a view is visible, so the core never waits for a
+// hidden or re-parented widget.
 class MpvFrameRenderer : public QObject
 {
     Q_OBJECT
 
 public:
+    using View = VRDMediaEngine::View;
+
     explicit MpvFrameRenderer(QObject *parent = nullptr);
     ~MpvFrameRenderer() override;
 
     // Makes the OpenGL context and the core's render context; false with the reason.
     bool start(mpv_handle *handle, QString *errorText);
-    // The pixel size to draw at (the view's size); the picture keeps its aspect.
-    void setTargetSize(const QSize &pixels);
+    // The pixel size a view shows its picture at; the texture is drawn large enough
+    // for the largest of them, never above the frame's own size.
+    void setViewSize(View view, const QSize &pixels);
+    // Where each view's picture lies in the decoded frame, in the frame's pixels; an
+    // empty rectangle shows nothing.
+    void setLayout(const QSize &frameSize, const QRect &mainRect, const QRect &subRect);
     // The texture of the last frame, 0 before the first one.
     unsigned textureId() const;
+    QSize textureSize() const;
+    // The rectangle of the texture a view shows, in texture pixels; empty when none.
+    QRectF sourceRect(View view) const;
 
 signals:
     void frameReady();
@@ -36,11 +51,15 @@ signals:
 private:
     static void requestRender(void *renderer);
     void render(bool redraw);
+    void updateTargetSize();
 
     QOffscreenSurface m_surface;
     QOpenGLContext m_context;
     std::unique_ptr<QOpenGLFramebufferObject> m_frame;
     std::unique_ptr<MpvRenderContext> m_mpvRender;
     QSize m_targetSize;
+    QSize m_frameSize;
+    std::array<QRect, 2> m_viewRects;
+    std::array<QSize, 2> m_viewSizes;
     bool m_hasFrame = false;
 };

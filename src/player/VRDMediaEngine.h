@@ -4,9 +4,13 @@
 #include <QSize>
 #include <QString>
 
-// One playback engine: plays one file into its own view. Every call is made on the
-// main thread and returns at once; outcomes (state, time, end, errors, snapshots)
-// arrive later as signals on the main thread, each carrying the engine.
+#include <optional>
+
+// The playback engine of the player window: plays a recording in the large view and
+// its twin from the other camera in the small view, both from one clock, so the two
+// views show the same instant by construction. Every call is made on the main thread
+// and returns at once; outcomes (state, time, end, errors, snapshots) arrive later as
+// signals on the main thread, each carrying the engine.
 class VRDMediaEngine : public QObject
 {
     Q_OBJECT
@@ -26,17 +30,23 @@ public:
     };
     Q_ENUM(State)
 
+    // The two views a pair is shown in.
+    enum class View { Main = 0, Sub = 1 };
+
     static constexpr int kMinVolume = 0;
     static constexpr int kMaxVolume = 200;
 
     using QObject::QObject;
 
-    // The file to play; an empty path removes the media. Giving a media stops the
-    // engine; play() opens it.
-    virtual void setMedia(const QString &filePath) = 0;
-    // The file path of the media, empty without one.
-    virtual QString media() const = 0;
-    bool hasMedia() const { return !media().isEmpty(); }
+    // The recording of the large view and its twin for the small one; an empty twin
+    // plays the recording alone, an empty path removes the media. Giving media stops
+    // the engine; play() opens it.
+    virtual void setMedia(const QString &filePath, const QString &twinPath = QString()) = 0;
+    // The file a view shows now, empty without one.
+    virtual QString media(View view = View::Main) const = 0;
+    bool hasMedia(View view = View::Main) const { return !media(view).isEmpty(); }
+    // Exchanges the files of the two views at once: no reopening, no seek.
+    virtual void swapViews() = 0;
 
     virtual void play() = 0;
     virtual void pause() = 0;
@@ -62,19 +72,25 @@ public:
 
     virtual void jumpForward(int seconds) = 0;
     virtual void jumpBackward(int seconds) = 0;
+    // One frame forward (1) or back (-1); playback stays paused.
+    virtual void stepFrame(int direction) = 0;
 
-    // 0 to 200, 100 is the file's own level; values outside are clamped.
+    // The view whose sound is heard; none is silence.
+    virtual void setHeardView(std::optional<View> view) = 0;
+    virtual std::optional<View> heardView() const = 0;
+    // Of the one audio output: 0 to 200, 100 is the file's own level; values outside
+    // are clamped.
     virtual int volume() const = 0;
     virtual void setVolume(int volume) = 0;
     virtual bool isMuted() const = 0;
     virtual void setMuted(bool muted) = 0;
 
-    // The picture size, once video is out; empty before.
-    virtual QSize videoSize() const = 0;
+    // The own picture size of the file a view shows, once video is out; empty before.
+    virtual QSize videoSize(View view = View::Main) const = 0;
     bool hasVideoOut() const { return !videoSize().isEmpty(); }
 
-    // Writes the current frame as a JPEG at the video's own size; snapshotFinished
-    // tells the outcome.
+    // Writes the large view's current picture alone, at its own size, as a JPEG;
+    // snapshotFinished tells the outcome.
     virtual void saveSnapshot(const QString &jpegPath) = 0;
 
     static int clampedVolume(int volume);
@@ -84,8 +100,9 @@ signals:
     void timeChanged(VRDMediaEngine *engine);
     // The file played to its end (the engine then stays paused on the last frame).
     void endReached(VRDMediaEngine *engine);
-    // The media could not be played or the engine refused a request; filePath is the
-    // media at the time (empty when there was none).
+    // A file could not be played or the engine refused a request; filePath is the
+    // file concerned (empty when there was none). A twin that cannot be played is
+    // dropped and the recording plays on alone: media(View::Sub) is then empty.
     void errorOccurred(VRDMediaEngine *engine, const QString &filePath, const QString &message);
     void snapshotFinished(VRDMediaEngine *engine, const QString &jpegPath, bool saved);
 };

@@ -5,11 +5,16 @@
 
 #include <mpv/client.h>
 
+#include <QDir>
+#include <QFileInfo>
+#include <QImage>
 #include <QMetaObject>
 #include <QPointer>
 #include <QtDebug>
 
 #include <algorithm>
+#include <cstring>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -18,16 +23,64 @@ namespace {
 // and sensor display smooth without flooding the main thread.
 constexpr qint64 kTimeNotificationIntervalMs = 100;
 
+// Hardware decoders live behind a render node or NVIDIA's device files; without any,
+// probing them only fills the log with expected failures.
+const char *hardwareDecodingChoice()
+{
+    const bool renderNode = !QDir(QStringLiteral("/dev/dri")).entryList({QStringLiteral("renderD*")}, QDir::System).isEmpty();
+    const bool nvidia = QFileInfo::exists(QStringLiteral("/dev/nvidiactl"));
+    return renderNode || nvidia ? MpvProperties::kHardwareDecodingAutoCopy : MpvProperties::kHardwareDecodingNone;
+}
+
 QString errorText(int error)
 {
     return QString::fromUtf8(mpv_error_string(error));
+}
+
+// The value under key in a node map, or null.
+const mpv_node *member(const mpv_node &map, const char *key)
+{
+    if (map.format != MPV_FORMAT_NODE_MAP || map.u.list == nullptr)
+        return nullptr;
+    for (int i = 0; i < map.u.list->num; ++i) {
+        if (std::strcmp(map.u.list->keys[i], key) == 0)
+            return &map.u.list->values[i];
+    }
+    return nullptr;
+}
+
+qint64 integerMember(const mpv_node &map, const char *key, qint64 fallback = -1)
+{
+    const mpv_node *value = member(map, key);
+    return value != nullptr && value->format == MPV_FORMAT_INT64 ? value->u.int64 : fallback;
+}
+
+bool flagMember(const mpv_node &map, const char *key)
+{
+    const mpv_node *value = member(map, key);
+    return value != nullptr && value->format == MPV_FORMAT_FLAG && value->u.flag != 0;
+}
+
+QByteArray stringMember(const mpv_node &map, const char *key)
+{
+    const mpv_node *value = member(map, key);
+    return value != nullptr && value->format == MPV_FORMAT_STRING ? QByteArray(value->u.string) : QByteArray();
+}
+
+mpv_node stringNode(const char *text)
+{
+    mpv_node node{};
+    node.format = MPV_FORMAT_STRING;
+    node.u.string = const_cast<char *>(text);
+    return node;
 }
 
 } // namespace
 
 using namespace MpvProperties;
 
-VRDMpvEngine::VRDMpvEngine(VRDVideoView *view, AudioOutput audioOutput, QObject *parent)
+VRDMpvEngine::VRDMpvEngine(VRDVideoView *mainView, VRDVideoView *subView, AudioOutput audioOutput,
+                           QObject *parent)
     : VRDMediaEngine(parent)
 {
     m_trailingTimeNotification.setSingleShot(true);
@@ -42,8 +95,10 @@ VRDMpvEngine::VRDMpvEngine(VRDVideoView *view, AudioOutput audioOutput, QObject 
         qInfo("mpv video output failed: %s", qPrintable(errorText));
         return;
     }
-    if (view != nullptr)
-        view->setFrameSource(&m_renderer);
+    if (mainView != nullptr)
+        mainView->setFrameSource(&m_renderer, View::Main);
+    if (subView != nullptr)
+        subView->setFrameSource(&m_renderer, View::Sub);
 }
 
 VRDMpvEngine::~VRDMpvEngine()
@@ -69,12 +124,14 @@ bool VRDMpvEngine::initialize(AudioOutput audioOutput)
         return false;
     }
     const bool optionsSet =
-        setOption(kVideoOutput, kVideoOutputLibmpv) && setOption(kKeepOpen, kYes)
+        setOption(kVideoOutput, kVideoOutputLibmpv) && setOption(kKeepOpen, kYes) && setOption(kAudioFallbackToNull, kYes)
         && setOption(kPreciseSeek, kYes) && setOption(kVolumeMax, kVolumeMaxValue)
-        && setOption(kHardwareDecoding, kHardwareDecodingAutoSafe) && setOption(kIdle, kYes)
+        && setOption(kHardwareDecoding, hardwareDecodingChoice())
+        && setOption(kHardwareDecodingInterop, kNo) && setOption(kIdle, kYes)
         && setOption(kConfig, kNo) && setOption(kTerminal, kNo)
         && setOption(kInputDefaultBindings, kNo) && setOption(kInputVoKeyboard, kNo)
         && setOption(kOsc, kNo) && setOption(kLoadScripts, kNo) && setOption(kYtdl, kNo)
+        && setOption(kKeepAspect, kNo) && setOption(kMessageLevel, kMessageLevelProbing)
         && (audioOutput == AudioOutput::System || setOption(kAudioOutput, kAudioOutputNull));
     if (!optionsSet)
         return false;
@@ -83,10 +140,11 @@ bool VRDMpvEngine::initialize(AudioOutput audioOutput)
         && observe(Observed::Duration, kDuration, MPV_FORMAT_DOUBLE)
         && observe(Observed::EofReached, kEofReached, MPV_FORMAT_FLAG)
         && observe(Observed::Speed, kSpeed, MPV_FORMAT_DOUBLE)
-        && observe(Observed::VideoWidth, kVideoWidth, MPV_FORMAT_INT64)
-        && observe(Observed::VideoHeight, kVideoHeight, MPV_FORMAT_INT64)
+        && observe(Observed::FrameWidth, kVideoWidth, MPV_FORMAT_INT64)
+        && observe(Observed::FrameHeight, kVideoHeight, MPV_FORMAT_INT64)
         && observe(Observed::Volume, kVolume, MPV_FORMAT_DOUBLE)
-        && observe(Observed::Mute, kMute, MPV_FORMAT_FLAG);
+        && observe(Observed::Mute, kMute, MPV_FORMAT_FLAG)
+        && observe(Observed::TrackList, kTrackList, MPV_FORMAT_NODE);
     if (!observed)
         return false;
     const int logResult = mpv_request_log_messages(handle, kLogLevel);
@@ -118,19 +176,40 @@ bool VRDMpvEngine::observe(Observed id, const char *name, int format)
     return result >= 0;
 }
 
-void VRDMpvEngine::setMedia(const QString &filePath)
+void VRDMpvEngine::setMedia(const QString &filePath, const QString &twinPath)
 {
     stop();
-    m_mediaPath = filePath;
+    m_twinOnTrial.clear();
+    m_paths = {filePath, filePath.isEmpty() ? QString() : twinPath};
+    m_swapped = false;
+}
+
+VRDMpvEngine::File VRDMpvEngine::fileOf(View view) const
+{
+    return (view == View::Main) != m_swapped ? Opened : Twin;
+}
+
+QString VRDMpvEngine::media(View view) const
+{
+    return m_paths[fileOf(view)];
+}
+
+void VRDMpvEngine::swapViews()
+{
+    if (m_paths[Twin].isEmpty())
+        return;
+    m_swapped = !m_swapped;
+    updateLayout();
+    applyAudioTrack();
 }
 
 void VRDMpvEngine::play()
 {
     if (!m_usable) {
-        fail(QStringLiteral("the playback engine could not be started"));
+        fail(m_paths[Opened], QStringLiteral("the playback engine could not be started"));
         return;
     }
-    if (m_mediaPath.isEmpty())
+    if (m_paths[Opened].isEmpty())
         return;
     setFlag(kPause, false);
     if (!m_loadRequested || m_loadFailed || m_ended)
@@ -165,8 +244,37 @@ void VRDMpvEngine::loadMedia()
     m_ended = false;
     m_fileLoaded = false;
     clearPlaybackValues();
-    ++m_loadsInFlight;
-    command({kLoadFile, m_mediaPath.toUtf8(), kLoadFileReplace});
+    m_requestedEntry = -1;
+    m_loadedWithTwin = !m_paths[Twin].isEmpty();
+
+    const QByteArray path = m_paths[Opened].toUtf8();
+    const QByteArray twin = m_paths[Twin].toUtf8();
+    const QByteArray audio = audioTrackChoice();
+    std::vector<const char *> keys{kAudioTrack};
+    std::vector<mpv_node> values{stringNode(audio.constData())};
+    if (m_loadedWithTwin) {
+        keys.insert(keys.end(), {kExternalFile, kLavfiComplex});
+        values.insert(values.end(), {stringNode(twin.constData()), stringNode(kSideBySideGraph)});
+    }
+    mpv_node_list optionList{static_cast<int>(values.size()), values.data(), const_cast<char **>(keys.data())};
+    mpv_node options{};
+    options.format = MPV_FORMAT_NODE_MAP;
+    options.u.list = &optionList;
+    std::array<mpv_node, 4> arguments{stringNode(kLoadFile), stringNode(path.constData()),
+                                      stringNode(kLoadFileReplace), options};
+    mpv_node_list argumentList{static_cast<int>(arguments.size()), arguments.data(), nullptr};
+    mpv_node commandNode{};
+    commandNode.format = MPV_FORMAT_NODE_ARRAY;
+    commandNode.u.list = &argumentList;
+
+    m_loadRequest = m_nextRequestId++;
+    m_pendingRequests.insert(m_loadRequest, QStringLiteral("loadfile %1").arg(m_paths[Opened]));
+    const int result = mpv_command_node_async(m_mpv.get(), m_loadRequest, &commandNode);
+    if (result < 0) {
+        m_pendingRequests.remove(m_loadRequest);
+        m_loadFailed = true;
+        fail(m_paths[Opened], QStringLiteral("loadfile refused: %1").arg(errorText(result)));
+    }
     updateState();
 }
 
@@ -217,6 +325,13 @@ void VRDMpvEngine::jumpBackward(int seconds)
     seek({QString::number(-seconds), kSeekRelative});
 }
 
+void VRDMpvEngine::stepFrame(int direction)
+{
+    if (!m_fileLoaded || direction == 0)
+        return;
+    command({direction > 0 ? kFrameStep : kFrameBackStep});
+}
+
 void VRDMpvEngine::seek(const SeekRequest &request)
 {
     if (!m_usable)
@@ -237,6 +352,31 @@ void VRDMpvEngine::setRate(float rate)
     setDouble(kSpeed, rate);
 }
 
+void VRDMpvEngine::setHeardView(std::optional<View> view)
+{
+    if (m_heardView == view)
+        return;
+    m_heardView = view;
+    applyAudioTrack();
+}
+
+QByteArray VRDMpvEngine::audioTrackChoice() const
+{
+    if (!m_heardView)
+        return kNo;
+    const Track &track = m_audioTracks[fileOf(*m_heardView)];
+    if (track.id >= 0)
+        return QByteArray::number(track.id);
+    // Before the tracks are known: the opened file's first audio track, if it is heard.
+    return fileOf(*m_heardView) == Opened && !m_fileLoaded ? QByteArray("auto") : QByteArray(kNo);
+}
+
+void VRDMpvEngine::applyAudioTrack()
+{
+    if (m_loadRequested)
+        setString(kAudioTrack, audioTrackChoice());
+}
+
 void VRDMpvEngine::setVolume(int volume)
 {
     m_volume = clampedVolume(volume);
@@ -249,9 +389,16 @@ void VRDMpvEngine::setMuted(bool muted)
     setFlag(kMute, muted);
 }
 
+QSize VRDMpvEngine::videoSize(View view) const
+{
+    if (m_frameSize.isEmpty())
+        return {};
+    return m_videoTracks[fileOf(view)].size;
+}
+
 void VRDMpvEngine::saveSnapshot(const QString &jpegPath)
 {
-    if (!m_usable || !m_fileLoaded || m_videoSize.isEmpty()) {
+    if (!m_usable || !m_fileLoaded || videoSize().isEmpty()) {
         QMetaObject::invokeMethod(
             this, [this, jpegPath] { emit snapshotFinished(this, jpegPath, false); },
             Qt::QueuedConnection);
@@ -259,12 +406,45 @@ void VRDMpvEngine::saveSnapshot(const QString &jpegPath)
     }
     const quint64 requestId = m_nextRequestId++;
     m_pendingSnapshots.insert(requestId, jpegPath);
-    if (!sendCommand(requestId, {kScreenshotToFile, jpegPath.toUtf8(), kScreenshotVideo})) {
+    if (!sendCommand(requestId, {kScreenshotRaw, kScreenshotVideo})) {
         m_pendingSnapshots.remove(requestId);
         QMetaObject::invokeMethod(
             this, [this, jpegPath] { emit snapshotFinished(this, jpegPath, false); },
             Qt::QueuedConnection);
     }
+}
+
+void VRDMpvEngine::finishSnapshot(const QString &path, const mpv_node *raw)
+{
+    const qint64 width = raw != nullptr ? integerMember(*raw, kRawWidth) : -1;
+    const qint64 height = raw != nullptr ? integerMember(*raw, kRawHeight) : -1;
+    const qint64 stride = raw != nullptr ? integerMember(*raw, kRawStride) : -1;
+    const mpv_node *data = raw != nullptr ? member(*raw, kRawData) : nullptr;
+    const bool usable = width > 0 && height > 0 && stride >= width * 4 && data != nullptr
+        && data->format == MPV_FORMAT_BYTE_ARRAY && data->u.ba != nullptr
+        && static_cast<qint64>(data->u.ba->size) >= stride * height;
+    bool saved = false;
+    if (usable) {
+        // The raw picture is the whole frame in 32-bit BGR0; the large view's picture
+        // is cut out of it and brought back to its own size.
+        const QImage frame(static_cast<const uchar *>(data->u.ba->data), static_cast<int>(width),
+                           static_cast<int>(height), static_cast<qsizetype>(stride), QImage::Format_RGB32);
+        const QSize own = videoSize();
+        QRect picture = QRect(QPoint(0, 0), frame.size());
+        if (!m_paths[Twin].isEmpty() && m_loadedWithTwin && !m_frameSize.isEmpty()) {
+            const int mainWidth = m_videoTracks[Opened].size.width();
+            const QRect opened(0, 0, mainWidth, static_cast<int>(height));
+            picture = m_swapped ? QRect(mainWidth, 0, static_cast<int>(width) - mainWidth, static_cast<int>(height))
+                                : opened;
+        }
+        QImage still = frame.copy(picture);
+        if (!own.isEmpty() && still.size() != own)
+            still = still.scaled(own, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        saved = still.save(path, "JPEG");
+    }
+    if (!saved)
+        qInfo("mpv snapshot to %s failed", qPrintable(path));
+    emit snapshotFinished(this, path, saved);
 }
 
 void VRDMpvEngine::command(const QList<QByteArray> &arguments)
@@ -275,7 +455,7 @@ void VRDMpvEngine::command(const QList<QByteArray> &arguments)
     m_pendingRequests.insert(requestId, QString::fromUtf8(arguments.join(' ')));
     if (!sendCommand(requestId, arguments)) {
         m_pendingRequests.remove(requestId);
-        fail(QStringLiteral("command %1 refused").arg(QString::fromUtf8(arguments.first())));
+        fail(m_paths[Opened], QStringLiteral("command %1 refused").arg(QString::fromUtf8(arguments.first())));
     }
 }
 
@@ -302,7 +482,7 @@ void VRDMpvEngine::setFlag(const char *name, bool value)
     const int result = mpv_set_property_async(m_mpv.get(), requestId, name, MPV_FORMAT_FLAG, &flag);
     if (result < 0) {
         m_pendingRequests.remove(requestId);
-        fail(QStringLiteral("setting %1 failed: %2").arg(QLatin1String(name), errorText(result)));
+        fail(m_paths[Opened], QStringLiteral("setting %1 failed: %2").arg(QLatin1String(name), errorText(result)));
     }
 }
 
@@ -316,7 +496,21 @@ void VRDMpvEngine::setDouble(const char *name, double value)
         mpv_set_property_async(m_mpv.get(), requestId, name, MPV_FORMAT_DOUBLE, &value);
     if (result < 0) {
         m_pendingRequests.remove(requestId);
-        fail(QStringLiteral("setting %1 failed: %2").arg(QLatin1String(name), errorText(result)));
+        fail(m_paths[Opened], QStringLiteral("setting %1 failed: %2").arg(QLatin1String(name), errorText(result)));
+    }
+}
+
+void VRDMpvEngine::setString(const char *name, const QByteArray &value)
+{
+    if (!m_usable)
+        return;
+    const quint64 requestId = m_nextRequestId++;
+    m_pendingRequests.insert(requestId, QString::fromLatin1(name));
+    const char *text = value.constData();
+    const int result = mpv_set_property_async(m_mpv.get(), requestId, name, MPV_FORMAT_STRING, &text);
+    if (result < 0) {
+        m_pendingRequests.remove(requestId);
+        fail(m_paths[Opened], QStringLiteral("setting %1 failed: %2").arg(QLatin1String(name), errorText(result)));
     }
 }
 
@@ -340,46 +534,28 @@ void VRDMpvEngine::handleEvent(const mpv_event &event)
         break;
     case MPV_EVENT_COMMAND_REPLY:
     case MPV_EVENT_SET_PROPERTY_REPLY:
-        handleReply(event.reply_userdata, event.error);
+        handleReply(event);
         break;
     case MPV_EVENT_START_FILE:
-        m_playlistEntry = static_cast<const mpv_event_start_file *>(event.data)->playlist_entry_id;
-        m_loadsInFlight = std::max(m_loadsInFlight - 1, 0);
+        m_loadedEntry = -1;
+        m_startedEntry = static_cast<const mpv_event_start_file *>(event.data)->playlist_entry_id;
         break;
     case MPV_EVENT_FILE_LOADED:
-        if (m_loadsInFlight > 0 || !m_loadRequested)
-            break;
-        m_fileLoaded = true;
-        if (m_seekOnLoad) {
-            const SeekRequest request = *m_seekOnLoad;
-            m_seekOnLoad.reset();
-            seek(request);
-        }
-        updateState();
+        m_loadedEntry = m_startedEntry;
+        if (m_loadRequested && !m_fileLoaded && m_loadedEntry == m_requestedEntry)
+            fileLoaded();
         break;
     case MPV_EVENT_PLAYBACK_RESTART:
         if (!m_fileLoaded)
             break;
         m_playbackStarted = true;
+        settleHardwareDecoding();
         updateState();
         emitTimeChanged();
         break;
-    case MPV_EVENT_END_FILE: {
-        const auto *end = static_cast<const mpv_event_end_file *>(event.data);
-        if (m_loadsInFlight > 0 || end->playlist_entry_id != m_playlistEntry || !m_loadRequested)
-            break;
-        m_fileLoaded = false;
-        if (end->reason == MPV_END_FILE_REASON_ERROR) {
-            m_loadFailed = true;
-            updateState();
-            fail(QStringLiteral("cannot play: %1").arg(errorText(end->error)));
-        } else if (end->reason == MPV_END_FILE_REASON_EOF) {
-            m_ended = true;
-            updateState();
-            emit endReached(this);
-        }
+    case MPV_EVENT_END_FILE:
+        handleEndFile(event);
         break;
-    }
     case MPV_EVENT_LOG_MESSAGE: {
         const auto *message = static_cast<const mpv_event_log_message *>(event.data);
         qInfo("mpv %s: %s", message->prefix, QByteArray(message->text).trimmed().constData());
@@ -388,6 +564,62 @@ void VRDMpvEngine::handleEvent(const mpv_event &event)
     default:
         break;
     }
+}
+
+void VRDMpvEngine::fileLoaded()
+{
+    m_fileLoaded = true;
+    if (!m_twinOnTrial.isEmpty())
+        fail(std::exchange(m_twinOnTrial, QString()), QStringLiteral("cannot play the twin; the recording plays alone"));
+    applyAudioTrack();
+    if (m_seekOnLoad) {
+        const SeekRequest request = *m_seekOnLoad;
+        m_seekOnLoad.reset();
+        seek(request);
+    }
+    updateState();
+}
+
+void VRDMpvEngine::handleEndFile(const mpv_event &event)
+{
+    const auto *end = static_cast<const mpv_event_end_file *>(event.data);
+    if (!m_loadRequested || end->playlist_entry_id != m_requestedEntry)
+        return;
+    m_fileLoaded = false;
+    if (end->reason == MPV_END_FILE_REASON_ERROR) {
+        if (m_loadedWithTwin) {
+            // Either file may be the one that failed: the recording is tried alone,
+            // and the twin is blamed only if the recording then plays.
+            m_twinOnTrial = m_paths[Twin];
+            m_paths[Twin].clear();
+            m_swapped = false;
+            loadMedia();
+            return;
+        }
+        m_twinOnTrial.clear();
+        m_loadFailed = true;
+        updateState();
+        fail(m_paths[Opened], QStringLiteral("cannot play: %1").arg(errorText(end->error)));
+    } else if (end->reason == MPV_END_FILE_REASON_EOF) {
+        m_ended = true;
+        updateState();
+        emit endReached(this);
+    }
+}
+
+void VRDMpvEngine::settleHardwareDecoding()
+{
+    if (m_hardwareDecodingSettled)
+        return;
+    m_hardwareDecodingSettled = true;
+    // The first decoder tried every method; later files use the one it found, or none,
+    // so the probe (and its expected failures) happens once.
+    char *current = mpv_get_property_string(m_mpv.get(), kHardwareDecodingCurrent);
+    const QByteArray method = current != nullptr && *current != '\0' ? QByteArray(current) : QByteArray(kHardwareDecodingNone);
+    mpv_free(current);
+    qInfo("mpv hardware decoding: %s", method.constData());
+    setString(kHardwareDecoding, method);
+    setString(kMessageLevel, kMessageLevelNormal);
 }
 
 void VRDMpvEngine::handlePropertyChange(Observed id, const mpv_event_property &property)
@@ -423,11 +655,13 @@ void VRDMpvEngine::handlePropertyChange(Observed id, const mpv_event_property &p
         if (present)
             m_rate = number();
         break;
-    case Observed::VideoWidth:
-        m_videoSize.setWidth(integer());
+    case Observed::FrameWidth:
+        m_frameSize.setWidth(integer());
+        updateLayout();
         break;
-    case Observed::VideoHeight:
-        m_videoSize.setHeight(integer());
+    case Observed::FrameHeight:
+        m_frameSize.setHeight(integer());
+        updateLayout();
         break;
     case Observed::Volume:
         if (present)
@@ -437,28 +671,76 @@ void VRDMpvEngine::handlePropertyChange(Observed id, const mpv_event_property &p
         if (present)
             m_muted = flag();
         break;
+    case Observed::TrackList:
+        if (property.format == MPV_FORMAT_NODE && property.data != nullptr)
+            readTracks(*static_cast<const mpv_node *>(property.data));
+        break;
     }
 }
 
-void VRDMpvEngine::handleReply(quint64 requestId, int error)
+void VRDMpvEngine::readTracks(const mpv_node &trackList)
 {
+    m_videoTracks = {};
+    m_audioTracks = {};
+    if (trackList.format == MPV_FORMAT_NODE_ARRAY && trackList.u.list != nullptr) {
+        for (int i = 0; i < trackList.u.list->num; ++i) {
+            const mpv_node &entry = trackList.u.list->values[i];
+            const File file = flagMember(entry, kTrackExternal) ? Twin : Opened;
+            const QByteArray type = stringMember(entry, kTrackType);
+            auto &tracks = type == kTrackTypeVideo ? m_videoTracks : m_audioTracks;
+            if ((type != kTrackTypeVideo && type != kTrackTypeAudio) || tracks[file].id >= 0)
+                continue;
+            tracks[file].id = integerMember(entry, kTrackId);
+            tracks[file].size = QSize(static_cast<int>(integerMember(entry, kTrackWidth, 0)),
+                                      static_cast<int>(integerMember(entry, kTrackHeight, 0)));
+        }
+    }
+    updateLayout();
+    if (m_fileLoaded)
+        applyAudioTrack();
+}
+
+void VRDMpvEngine::updateLayout()
+{
+    QRect opened(QPoint(0, 0), m_frameSize);
+    QRect twin;
+    if (m_loadedWithTwin && !m_frameSize.isEmpty()) {
+        // The graph puts the opened file's picture, unscaled, on the left.
+        const int openedWidth = std::min(m_videoTracks[Opened].size.width(), m_frameSize.width());
+        opened = QRect(0, 0, openedWidth, m_frameSize.height());
+        twin = QRect(openedWidth, 0, m_frameSize.width() - openedWidth, m_frameSize.height());
+    }
+    if (m_swapped)
+        std::swap(opened, twin);
+    m_renderer.setLayout(m_frameSize, opened, twin);
+}
+
+void VRDMpvEngine::handleReply(const mpv_event &event)
+{
+    const quint64 requestId = event.reply_userdata;
+    const int error = event.error;
     if (auto snapshot = m_pendingSnapshots.find(requestId); snapshot != m_pendingSnapshots.end()) {
         const QString path = snapshot.value();
         m_pendingSnapshots.erase(snapshot);
         if (error < 0)
             qInfo("mpv snapshot to %s failed: %s", qPrintable(path), mpv_error_string(error));
-        emit snapshotFinished(this, path, error >= 0);
+        finishSnapshot(path, error >= 0 ? &static_cast<const mpv_event_command *>(event.data)->result : nullptr);
         return;
     }
     const QString request = m_pendingRequests.take(requestId);
+    if (requestId == m_loadRequest && error >= 0 && event.event_id == MPV_EVENT_COMMAND_REPLY) {
+        m_requestedEntry = integerMember(static_cast<const mpv_event_command *>(event.data)->result, kPlaylistEntryId);
+        // The file may have loaded before its reply was handled.
+        if (m_loadRequested && !m_fileLoaded && m_requestedEntry >= 0 && m_loadedEntry == m_requestedEntry)
+            fileLoaded();
+    }
     if (error >= 0)
         return;
-    if (request.startsWith(QLatin1String(kLoadFile))) {
-        m_loadsInFlight = std::max(m_loadsInFlight - 1, 0);
+    if (requestId == m_loadRequest) {
         m_loadFailed = true;
         updateState();
     }
-    fail(QStringLiteral("%1 failed: %2").arg(request, errorText(error)));
+    fail(m_paths[Opened], QStringLiteral("%1 failed: %2").arg(request, errorText(error)));
 }
 
 void VRDMpvEngine::clearPlaybackValues()
@@ -467,7 +749,7 @@ void VRDMpvEngine::clearPlaybackValues()
     m_eofReached = false;
     m_timeSeconds = 0;
     m_durationSeconds = 0;
-    m_videoSize = QSize();
+    m_frameSize = QSize();
     m_trailingTimeNotification.stop();
 }
 
@@ -516,8 +798,8 @@ void VRDMpvEngine::emitTimeChanged()
     emit timeChanged(this);
 }
 
-void VRDMpvEngine::fail(const QString &message)
+void VRDMpvEngine::fail(const QString &filePath, const QString &message)
 {
-    qInfo("mpv engine: %s (%s)", qPrintable(message), qPrintable(m_mediaPath));
-    emit errorOccurred(this, m_mediaPath, message);
+    qInfo("mpv engine: %s (%s)", qPrintable(message), qPrintable(filePath));
+    emit errorOccurred(this, filePath, message);
 }

@@ -8,16 +8,21 @@
 #include <QHash>
 #include <QList>
 #include <QTimer>
+#include <QVariant>
 
+#include <array>
 #include <optional>
 
 class VRDVideoView;
 struct mpv_event;
 struct mpv_event_property;
+struct mpv_node;
 
-// A playback engine on libmpv: one core per engine, its frames shown by its own
-// VRDVideoView. State and times come from observed properties, handled on the main
-// thread.
+// The playback engine on libmpv: one core plays a recording with its twin opened as an
+// external file, and a filter graph puts both pictures side by side into one frame.
+// One render context draws that frame into one texture; each VRDVideoView shows its
+// view's rectangle of it. Both pictures therefore come from one demuxer clock. State
+// and times come from observed properties, handled on the main thread.
 class VRDMpvEngine : public VRDMediaEngine
 {
     Q_OBJECT
@@ -25,12 +30,13 @@ class VRDMpvEngine : public VRDMediaEngine
 public:
     enum class AudioOutput { System, Null };
 
-    explicit VRDMpvEngine(VRDVideoView *view, AudioOutput audioOutput = AudioOutput::System,
-                          QObject *parent = nullptr);
+    VRDMpvEngine(VRDVideoView *mainView, VRDVideoView *subView, AudioOutput audioOutput = AudioOutput::System,
+                 QObject *parent = nullptr);
     ~VRDMpvEngine() override;
 
-    void setMedia(const QString &filePath) override;
-    QString media() const override { return m_mediaPath; }
+    void setMedia(const QString &filePath, const QString &twinPath = QString()) override;
+    QString media(View view = View::Main) const override;
+    void swapViews() override;
     void play() override;
     void pause() override;
     void stop() override;
@@ -44,11 +50,14 @@ public:
     qint64 length() const override;
     void jumpForward(int seconds) override;
     void jumpBackward(int seconds) override;
+    void stepFrame(int direction) override;
+    void setHeardView(std::optional<View> view) override;
+    std::optional<View> heardView() const override { return m_heardView; }
     int volume() const override { return m_volume; }
     void setVolume(int volume) override;
     bool isMuted() const override { return m_muted; }
     void setMuted(bool muted) override;
-    QSize videoSize() const override { return m_videoSize; }
+    QSize videoSize(View view = View::Main) const override;
     void saveSnapshot(const QString &jpegPath) override;
 
 private:
@@ -58,14 +67,21 @@ private:
         Duration,
         EofReached,
         Speed,
-        VideoWidth,
-        VideoHeight,
+        FrameWidth,
+        FrameHeight,
         Volume,
         Mute,
+        TrackList,
     };
+    // The files of a pair: the one opened, and its twin opened as an external file.
+    enum File { Opened = 0, Twin = 1 };
     struct SeekRequest {
         QString amount;
         const char *mode;
+    };
+    struct Track {
+        qint64 id = -1;
+        QSize size;
     };
 
     static void wakeup(void *engine);
@@ -76,20 +92,30 @@ private:
     void drainEvents();
     void handleEvent(const mpv_event &event);
     void handlePropertyChange(Observed id, const mpv_event_property &property);
-    void handleReply(quint64 requestId, int error);
+    void handleReply(const mpv_event &event);
+    void handleEndFile(const mpv_event &event);
+    void fileLoaded();
+    void readTracks(const mpv_node &trackList);
+    void settleHardwareDecoding();
+    void finishSnapshot(const QString &path, const mpv_node *raw);
 
+    File fileOf(View view) const;
     void loadMedia();
     void seek(const SeekRequest &request);
     void command(const QList<QByteArray> &arguments);
     bool sendCommand(quint64 requestId, const QList<QByteArray> &arguments);
     void setFlag(const char *name, bool value);
     void setDouble(const char *name, double value);
+    void setString(const char *name, const QByteArray &value);
+    QByteArray audioTrackChoice() const;
+    void applyAudioTrack();
+    void updateLayout();
     void clearPlaybackValues();
     State currentState() const;
     void updateState();
     void noteTimeChange();
     void emitTimeChanged();
-    void fail(const QString &message);
+    void fail(const QString &filePath, const QString &message);
 
     // Declared first so that it is destroyed last, after the renderer has freed its
     // render context.
@@ -97,15 +123,27 @@ private:
     MpvFrameRenderer m_renderer;
     bool m_usable = false;
 
-    QString m_mediaPath;
+    std::array<QString, 2> m_paths;
+    // The twin is in the large view.
+    bool m_swapped = false;
     bool m_loadRequested = false;
     bool m_fileLoaded = false;
     bool m_playbackStarted = false;
     bool m_loadFailed = false;
     bool m_ended = false;
-    int m_loadsInFlight = 0;
-    qint64 m_playlistEntry = -1;
+    // The last load opened the twin too; a failed load is then tried once without it.
+    bool m_loadedWithTwin = false;
+    // The twin dropped after a failed load, blamed once the recording plays alone.
+    QString m_twinOnTrial;
+    // libmpv answers every loadfile with the playlist entry it made, but a file
+    // replaced before it started sends no start event: events are matched to the last
+    // request by entry, never counted. -1 while the reply is still to come.
+    quint64 m_loadRequest = 0;
+    qint64 m_requestedEntry = -1;
+    qint64 m_startedEntry = -1;
+    qint64 m_loadedEntry = -1;
     std::optional<SeekRequest> m_seekOnLoad;
+    bool m_hardwareDecodingSettled = false;
 
     bool m_paused = true;
     bool m_eofReached = false;
@@ -114,7 +152,10 @@ private:
     double m_rate = 1.0;
     int m_volume = 100;
     bool m_muted = false;
-    QSize m_videoSize;
+    std::optional<View> m_heardView = View::Main;
+    QSize m_frameSize;
+    std::array<Track, 2> m_videoTracks;
+    std::array<Track, 2> m_audioTracks;
     State m_state = State::Stopped;
 
     QElapsedTimer m_sinceTimeNotified;

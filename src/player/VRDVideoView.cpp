@@ -21,14 +21,15 @@ VRDVideoView::~VRDVideoView()
     releaseBlitter();
 }
 
-void VRDVideoView::setFrameSource(MpvFrameRenderer *source)
+void VRDVideoView::setFrameSource(MpvFrameRenderer *source, VRDMediaEngine::View view)
 {
     if (m_source != nullptr)
         disconnect(m_source, nullptr, this, nullptr);
     m_source = source;
+    m_view = view;
     if (source != nullptr) {
         connect(source, &MpvFrameRenderer::frameReady, this, qOverload<>(&QWidget::update));
-        source->setTargetSize(pixelSize());
+        source->setViewSize(view, pixelSize());
     }
     update();
 }
@@ -61,7 +62,7 @@ void VRDVideoView::releaseBlitter()
 void VRDVideoView::resizeGL(int, int)
 {
     if (m_source != nullptr)
-        m_source->setTargetSize(pixelSize());
+        m_source->setViewSize(m_view, pixelSize());
 }
 
 void VRDVideoView::paintGL()
@@ -69,13 +70,19 @@ void VRDVideoView::paintGL()
     QOpenGLFunctions *gl = context()->functions();
     gl->glClearColor(0, 0, 0, 1);
     gl->glClear(GL_COLOR_BUFFER_BIT);
-    const unsigned texture = m_source != nullptr ? m_source->textureId() : 0;
-    if (texture == 0 || m_blitter == nullptr)
+    if (m_source == nullptr || m_blitter == nullptr)
         return;
-    // The frame is drawn at the view's size, so it covers the whole view.
-    const QRect viewport(QPoint(0, 0), pixelSize());
+    const unsigned texture = m_source->textureId();
+    const QRectF source = m_source->sourceRect(m_view);
+    if (texture == 0 || source.isEmpty())
+        return;
+    const QSize viewport = pixelSize();
+    const QSize fitted = source.size().toSize().scaled(viewport, Qt::KeepAspectRatio);
+    const QRect target(QPoint((viewport.width() - fitted.width()) / 2, (viewport.height() - fitted.height()) / 2),
+                       fitted);
     m_blitter->bind();
-    m_blitter->blit(texture, QOpenGLTextureBlitter::targetTransform(viewport, viewport),
-                    QOpenGLTextureBlitter::OriginTopLeft);
+    m_blitter->blit(texture, QOpenGLTextureBlitter::targetTransform(target, QRect(QPoint(0, 0), viewport)),
+                    QOpenGLTextureBlitter::sourceTransform(source, m_source->textureSize(),
+                                                           QOpenGLTextureBlitter::OriginTopLeft));
     m_blitter->release();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "player/VRDMediaEngine.h"
+
 #include <QOpenGLWidget>
 #include <QPointer>
 
@@ -8,7 +10,8 @@
 class MpvFrameRenderer;
 class QOpenGLTextureBlitter;
 
-// Shows the frames of one engine, scaled to the view; black without a frame.
+// Shows one view's rectangle of an engine's frames, scaled to fit with its aspect
+// kept; black without a frame.
 class VRDVideoView : public QOpenGLWidget
 {
     Q_OBJECT
@@ -17,7 +20,7 @@ public:
     explicit VRDVideoView(QWidget *parent = nullptr);
     ~VRDVideoView() override;
 
-    void setFrameSource(MpvFrameRenderer *source);
+    void setFrameSource(MpvFrameRenderer *source, VRDMediaEngine::View view);
 
 protected:
     void initializeGL() override;
@@ -29,5 +32,6 @@ private:
     void releaseBlitter();
 
     QPointer<MpvFrameRenderer> m_source;
+    VRDMediaEngine::View m_view = VRDMediaEngine::View::Main;
     std::unique_ptr<QOpenGLTextureBlitter> m_blitter;
 };

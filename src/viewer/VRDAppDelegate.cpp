@@ -1,5 +1,6 @@
 #include "viewer/VRDAppDelegate.h"
 
+#include "media/VRDPlaylist.h"
 #include "player/VRDMpvEngine.h"
 #include "player/VRDVideoView.h"
 #include "ui_VRDMainWindow.h"
@@ -12,6 +13,7 @@
 #include "viewer/VRDDualPlaybackController.h"
 #include "viewer/VRDLanguagePreference.h"
 #include "viewer/VRDLoadingController.h"
+#include "viewer/VRDMainWindowPlaybackView.h"
 #include "viewer/VRDMediaTableModel.h"
 #include "viewer/VRDPlayInfo.h"
 #include "viewer/VRDRecoveryController.h"
@@ -42,8 +44,6 @@
 
 namespace {
 
-// The position sliders work on whole steps; the play position is a fraction.
-constexpr int kPositionSteps = 1000;
 constexpr int kTableRowHeight = 24;
 
 } // namespace
@@ -102,7 +102,7 @@ QRect VRDAppDelegate::minWindowFrame(const QRect &available)
 
 void VRDAppDelegate::awakeFromNib()
 {
-    makeEngines();
+    makeEngine();
     m_playInfo = new VRDPlayInfo(this);
 
     m_ui->_mediaControlBoxForFullScreen->setImagesLeft(TKImage::named("bottom-background"),
@@ -118,26 +118,28 @@ void VRDAppDelegate::awakeFromNib()
     setupInitialValues();
 }
 
-void VRDAppDelegate::makeEngines()
+void VRDAppDelegate::makeEngine()
 {
     EngineFactory makeEngine = m_options.makeEngine;
     if (!makeEngine) {
         const auto audio = m_options.silentAudio ? VRDMpvEngine::AudioOutput::Null : VRDMpvEngine::AudioOutput::System;
         // Qt's offscreen and minimal platforms cannot show an OpenGL widget (a window
-        // holding one crashes when flushed); the engines then play without pictures.
+        // holding one crashes when flushed); the engine then plays without pictures.
         const QString platform = QGuiApplication::platformName();
         const bool canShowVideo = platform != QLatin1String("offscreen") && platform != QLatin1String("minimal");
-        makeEngine = [audio, canShowVideo](VRDScrollableVideoContainerView &container) {
-            VRDVideoView *view = nullptr;
+        makeEngine = [audio, canShowVideo](VRDScrollableVideoContainerView &main, VRDScrollableVideoContainerView &sub) {
+            VRDVideoView *mainView = nullptr;
+            VRDVideoView *subView = nullptr;
             if (canShowVideo) {
-                view = new VRDVideoView;
-                container.setVideoView(view);
+                mainView = new VRDVideoView;
+                subView = new VRDVideoView;
+                main.setVideoView(mainView);
+                sub.setVideoView(subView);
             }
-            return std::make_unique<VRDMpvEngine>(view, audio);
+            return std::make_unique<VRDMpvEngine>(mainView, subView, audio);
         };
     }
-    m_player1 = makeEngine(*m_ui->videoContainerView);
-    m_player2 = makeEngine(*m_ui->subVideoContainerView);
+    m_engine = makeEngine(*m_ui->videoContainerView, *m_ui->subVideoContainerView);
 }
 
 void VRDAppDelegate::applyImagesAndToolTips()
@@ -175,8 +177,6 @@ void VRDAppDelegate::setupInitialValues()
     m_mediaList.setDelegate(this);
     bindPositionSliders();
     observePlayInfo();
-    connect(this, &VRDAppDelegate::volumeChanged, m_ui->volumeSlider, &QSlider::setValue);
-    connect(m_ui->volumeSlider, &QSlider::sliderMoved, this, &VRDAppDelegate::setVolume);
     connect(&m_window, &CustomWindow::isFullScreenChanged, this, &VRDAppDelegate::layoutWindow);
 
     connect(m_ui->openFolderButton, &QPushButton::clicked, this,
@@ -205,9 +205,6 @@ void VRDAppDelegate::setupInitialValues()
     m_windowLayout = std::make_unique<VRDWindowLayout>(*m_ui);
     m_windowLayout->setRightViewMode(VRDWindowLayout::MediaList);
     m_windowLayout->updateSideViewButton();
-    setVolume(VRDViewerSettings(m_settings).volume(kInitialVolume));
-    connect(this, &VRDAppDelegate::volumeChanged, this,
-            [this](int volume) { VRDViewerSettings(m_settings).setVolume(volume); });
     m_playInfo->setIsPlaying(false);
     m_ui->videoContainerView->hide();
     m_ui->subVideoContainerView->hide();
@@ -319,8 +316,16 @@ void VRDAppDelegate::connectPlaybackControls()
         m_sensorDisplay->updateGpsUIByPlayPosition(position);
     });
 
-    m_playback = std::make_unique<VRDDualPlaybackController>(*this, *m_player1, *m_player2, *m_sensorDisplay);
+    m_playlist = std::make_unique<VRDPlaylist>(m_mediaList);
+    m_playbackView = std::make_unique<VRDMainWindowPlaybackView>(m_window, ui, *m_loadingController, *m_windowLayout,
+                                                                 *m_sensorDisplay);
+    m_playback = std::make_unique<VRDDualPlaybackController>(*m_engine, *m_playlist, *m_playInfo, *m_playbackView);
     VRDDualPlaybackController *playback = m_playback.get();
+    connect(playback, &VRDDualPlaybackController::volumeChanged, ui.volumeSlider, &QSlider::setValue);
+    connect(ui.volumeSlider, &QSlider::sliderMoved, playback, &VRDDualPlaybackController::volumeSliderMoved);
+    playback->setVolume(VRDViewerSettings(m_settings).volume(kInitialVolume));
+    connect(playback, &VRDDualPlaybackController::volumeChanged, this,
+            [this](int volume) { VRDViewerSettings(m_settings).setVolume(volume); });
     connect(this, &VRDAppDelegate::changeAndPlayRequested, playback, &VRDDualPlaybackController::changeAndPlay);
     connect(this, &VRDAppDelegate::stopPlayRequested, playback, &VRDDualPlaybackController::stopPlay);
     m_recovery = new VRDRecoveryController(*this, *ui.recoverAllButton);
@@ -336,6 +341,8 @@ void VRDAppDelegate::connectPlaybackControls()
     onClick(ui.jumpForwardButtonForFullScreen, playback, &Controller::jumpForward);
     onClick(ui.jumpBackwardButton, playback, &Controller::jumpBackward);
     onClick(ui.jumpBackwardButtonForFullScreen, playback, &Controller::jumpBackward);
+    onClick(ui.stepBackwardButton, playback, &Controller::stepBackward);
+    onClick(ui.stepForwardButton, playback, &Controller::stepForward);
     onClick(ui.swapButton, playback, &Controller::swapPlayer);
     onClick(ui.increaseSpeedButton, playback, &Controller::increaseSpeed);
     onClick(ui.speedTextButton, playback, &Controller::increaseSpeed);
@@ -348,7 +355,7 @@ void VRDAppDelegate::connectPlaybackControls()
     onClick(ui.sizeDownButton, playback, &Controller::sizeDown);
     for (QSlider *slider : {ui.videoPositionSlider, ui.videoPositionSliderForFullScreen}) {
         const auto moved = [playback, slider] {
-            playback->videoPositionSliderMoved(static_cast<double>(slider->sliderPosition()) / kPositionSteps);
+            playback->videoPositionSliderMoved(VRDMainWindowPlaybackView::sliderPosition(slider->sliderPosition()));
         };
         connect(slider, &QSlider::sliderMoved, playback, moved);
         connect(slider, &QSlider::sliderReleased, playback, moved);
@@ -362,7 +369,7 @@ void VRDAppDelegate::connectPlaybackControls()
     if (!m_options.captureDialogs)
         m_options.captureDialogs = std::make_shared<VRDSystemCaptureDialogs>();
     m_captureDialogs = m_options.captureDialogs;
-    m_stillCapture = std::make_unique<VRDStillCapture>(*m_player1, m_window, *m_captureDialogs);
+    m_stillCapture = std::make_unique<VRDStillCapture>(*m_engine, m_window, *m_captureDialogs);
     m_window.installEventFilter(this);
     connect(ui.captureButton, &QAbstractButton::clicked, m_stillCapture.get(), &VRDStillCapture::captureVideo);
     connect(ui.printButton, &QAbstractButton::clicked, m_stillCapture.get(), &VRDStillCapture::print);
@@ -373,13 +380,13 @@ void VRDAppDelegate::connectPlaybackControls()
 void VRDAppDelegate::bindPositionSliders()
 {
     for (QSlider *slider : {m_ui->videoPositionSlider, m_ui->videoPositionSliderForFullScreen}) {
-        slider->setRange(0, kPositionSteps);
+        slider->setRange(0, VRDMainWindowPlaybackView::kPositionSliderSteps);
         connect(slider, &QSlider::sliderMoved, m_playInfo, [this](int value) {
-            m_playInfo->setPosition(static_cast<double>(value) / kPositionSteps);
+            m_playInfo->setPosition(VRDMainWindowPlaybackView::sliderPosition(value));
         });
     }
     connect(m_playInfo, &VRDPlayInfo::positionChanged, this, [this](double position) {
-        const int value = static_cast<int>(std::clamp(position, 0.0, 1.0) * kPositionSteps);
+        const int value = VRDMainWindowPlaybackView::sliderSteps(position);
         for (QSlider *slider : {m_ui->videoPositionSlider, m_ui->videoPositionSliderForFullScreen}) {
             if (!slider->isSliderDown())
                 slider->setValue(value);
@@ -463,10 +470,14 @@ void VRDAppDelegate::contentResized()
     m_playback->updatePlayInfoScale();
 }
 
+int VRDAppDelegate::volume() const
+{
+    return m_playback->volume();
+}
+
 void VRDAppDelegate::setVolume(int volume)
 {
-    m_volume = volume;
-    emit volumeChanged(volume);
+    m_playback->setVolume(volume);
 }
 
 void VRDAppDelegate::openMediaDirectoryDialog()

@@ -3,6 +3,7 @@
 #include "media/VRDMediaList.h"
 #include "media/VRDMediaListDelegate.h"
 #include "viewer/CustomWindow.h"
+#include "viewer/VRDDualPlaybackController.h"
 
 #include <QFileSystemWatcher>
 #include <QObject>
@@ -27,10 +28,12 @@ class VRDClipExportController;
 class VRDConcurrentMediaWalkRunner;
 class VRDDualPlaybackController;
 class VRDLoadingController;
+class VRDMainWindowPlaybackView;
 class VRDMediaEngine;
 class VRDMediaTableModel;
 class VRDPlayInfo;
 class VRDRecoveryController;
+class VRDPlaylist;
 class VRDScrollableVideoContainerView;
 class VRDSensorDisplay;
 class VRDStillCapture;
@@ -43,14 +46,15 @@ class VRDWindowLayout;
 class VRDAppDelegate : public QObject, private VRDMediaListDelegate
 {
     Q_OBJECT
-    Q_PROPERTY(int volume READ volume WRITE setVolume NOTIFY volumeChanged)
 
 public:
-    static constexpr QSize minWindowSize{1020, 640};
-    static constexpr int kInitialVolume = 70;
+    static constexpr QSize minWindowSize = VRDDualPlaybackController::kMinWindowSize;
+    static constexpr int kInitialVolume = VRDDualPlaybackController::kInitialVolume;
 
-    // Makes the engine of one channel and puts its view, if it has one, into the container.
-    using EngineFactory = std::function<std::unique_ptr<VRDMediaEngine>(VRDScrollableVideoContainerView &)>;
+    // Makes the engine of both channels and puts its views, if it has them, into the
+    // containers of the large and the small video.
+    using EngineFactory = std::function<std::unique_ptr<VRDMediaEngine>(VRDScrollableVideoContainerView &main,
+                                                                        VRDScrollableVideoContainerView &sub)>;
     // Makes a dialog window owned by `parent`.
     using DialogFactory = std::function<QDialog *(QWidget *parent)>;
 
@@ -85,9 +89,8 @@ public:
     VRDMediaTableModel &mediaTableModel() { return *m_mediaTableModel; }
     VRDWindowLayout &windowLayout() { return *m_windowLayout; }
     VRDLoadingController &loadingController() { return *m_loadingController; }
-    VRDMediaEngine &player1() { return *m_player1; }
-    VRDMediaEngine &player2() { return *m_player2; }
-    // The views player1 and player2 draw into; null where no picture can be shown.
+    VRDMediaEngine &engine() { return *m_engine; }
+    // The views of the large and the small video; null where no picture can be shown.
     QWidget *video1View() const;
     QWidget *video2View() const;
     VRDDualPlaybackController &playback() { return *m_playback; }
@@ -104,7 +107,7 @@ public:
     VRDPreferencesDialog *preferencesDialog() const;
 
     qint64 mediaIndex() const;
-    int volume() const { return m_volume; }
+    int volume() const;
     void setVolume(int volume);
 
 public slots:
@@ -130,7 +133,6 @@ public slots:
     void applicationWillTerminate();
 
 signals:
-    void volumeChanged(int volume);
     // Both playback engines are to stop: a new folder was chosen.
     void stopPlayRequested();
     // A row of the recording table was double-clicked.
@@ -149,7 +151,7 @@ private:
     void observePlayInfo();
     void loadMapPage();
     void layoutWindow();
-    void makeEngines();
+    void makeEngine();
     void connectPlaybackControls();
     // The window's content changed size: the shown video scale follows.
     void contentResized();
@@ -176,11 +178,11 @@ private:
     VRDLoadingController *m_loadingController = nullptr;
     QWebEngineView *m_mapWebView = nullptr;
     TKMapPage *m_mapPage = nullptr;
-    int m_volume = 0;
-    // Declared after the window, so engines and their users go before the views.
-    std::unique_ptr<VRDMediaEngine> m_player1;
-    std::unique_ptr<VRDMediaEngine> m_player2;
+    // Declared after the window, so the engine and its users go before the views.
+    std::unique_ptr<VRDMediaEngine> m_engine;
     VRDSensorDisplay *m_sensorDisplay = nullptr;
+    std::unique_ptr<VRDPlaylist> m_playlist;
+    std::unique_ptr<VRDMainWindowPlaybackView> m_playbackView;
     std::shared_ptr<VRDCaptureDialogs> m_captureDialogs;
     std::unique_ptr<VRDDualPlaybackController> m_playback;
     std::unique_ptr<VRDStillCapture> m_stillCapture;

@@ -1,21 +1,22 @@
 #pragma once
 
 #include "blackbox/VRDBlackBoxSnapshot.h"
-#include "viewer/VRDEngineSync.h"
-#include "viewer/VRDSwapAnimation.h"
 
 #include <QObject>
+#include <QSize>
 #include <QTimer>
 #include <memory>
 
-class VRDAppDelegate;
 class VRDMediaEngine;
-class VRDSensorDisplay;
+class VRDPlayInfo;
+class VRDPlaybackView;
+class VRDPlaylist;
 
-// Plays the chosen recording in player1 and its twin from the other camera in
-// player2, player1 being the master: start with the embedded data read first,
-// state and time reactions, the end-of-recording watch, seeking, jumps, swap,
-// speed, volume, audio choice and window size steps.
+// Plays the chosen recording in the large view and its twin from the other camera in
+// the small one, both from one engine: start with the embedded data read first, state
+// and time reactions, the end-of-recording watch, seeking, jumps, frame steps, swap,
+// speed, volume, audio choice and window size steps. It shows what it does through
+// VRDPlaybackView.
 class VRDDualPlaybackController : public QObject
 {
     Q_OBJECT
@@ -25,17 +26,16 @@ public:
     static constexpr int kPlayNextDelayMs = 1000;
     static constexpr int kJumpSeconds = 10;
     static constexpr int kVolumeStep = 10;
+    static constexpr int kInitialVolume = 70;
     static constexpr double kEndPosition = 0.998;
     static constexpr double kPlayNextPosition = 0.95;
     static constexpr int kSwapPositionMs = 800;
     static constexpr int kSwapEndMs = 1700;
-    // Both engines have just opened their files: park the follower far enough
-    // ahead that its first seek is done before the master gets there.
-    static constexpr qint64 kSwapAlignLeadMs = 400;
     static constexpr int kDefaultPendingStartTimeoutMs = 15000;
+    static constexpr QSize kMinWindowSize{1020, 640};
 
-    VRDDualPlaybackController(VRDAppDelegate &app, VRDMediaEngine &player1, VRDMediaEngine &player2,
-                              VRDSensorDisplay &sensorDisplay, QObject *parent = nullptr);
+    VRDDualPlaybackController(VRDMediaEngine &engine, const VRDPlaylist &playlist, VRDPlayInfo &playInfo,
+                              VRDPlaybackView &view, QObject *parent = nullptr);
     ~VRDDualPlaybackController() override;
 
     bool playAtIndex(qint64 row);
@@ -43,6 +43,8 @@ public:
     void stopPlay();
     void updateVideoUI();
     void initMediaControlView();
+    // Holds the position display for that long after a start, seek or jump; both
+    // views come from one clock, so nothing needs re-aligning.
     void syncVideoPositionDelay(double seconds);
     // Has a media, reports playing and has time left.
     static bool isPlaying(const VRDMediaEngine &engine);
@@ -61,6 +63,8 @@ public:
     void videoPositionSliderMoved(double value);
     void jumpForward();
     void jumpBackward();
+    void stepForward();
+    void stepBackward();
     void swapPlayer();
     void increaseSpeed();
     void decreaseSpeed();
@@ -78,12 +82,14 @@ public:
     bool moving() const { return m_moving; }
     double movingPosition() const { return m_movingPosition; }
     bool swapping() const { return m_swapping; }
-    VRDEngineSync &engineSync() { return m_engineSync; }
-    // How long a start may wait for both engines to play before it is given up.
+    int volume() const { return m_volume; }
+    void setVolume(int volume);
+    // How long a start may wait for the engine to play before it is given up.
     void setPendingStartTimeout(int milliseconds) { m_pendingStartTimer.setInterval(milliseconds); }
 
 signals:
-    // Both engines of a new recording play (the start step has run).
+    void volumeChanged(int volume);
+    // The pictures of a new recording play (the start step has run).
     void playbackStarted(qint64 row);
     // A recording could not be played; the user has been told.
     void playFailed(const QString &filePath, const QString &message);
@@ -93,8 +99,8 @@ signals:
 
 private:
     void startPlayback(quint64 generation, std::shared_ptr<const VRDBlackBoxSnapshot> snapshot);
-    void mediaPlayerStateChanged(VRDMediaEngine *engine);
-    void mediaPlayerTimeChanged(VRDMediaEngine *engine);
+    void mediaPlayerStateChanged();
+    void mediaPlayerTimeChanged();
     void engineFailed(VRDMediaEngine *engine, const QString &filePath, const QString &message);
     void pendingStartTimedOut();
     void startStep();
@@ -103,27 +109,24 @@ private:
     void updateVideoViewsVisibility();
     void updateTwinControlsVisibility();
     void setLogos();
-    double positionSliderValue() const;
-    void setPositionSliderValue(double value);
-    void setBothTimesToEnd();
-    void playBoth();
+    void stepFrame(int direction);
 
-    VRDAppDelegate &m_app;
-    VRDMediaEngine &m_player1;
-    VRDMediaEngine &m_player2;
-    VRDSensorDisplay &m_sensorDisplay;
-    VRDEngineSync m_engineSync;
-    VRDSwapAnimation m_swapAnimation;
+    VRDMediaEngine &m_engine;
+    const VRDPlaylist &m_playlist;
+    VRDPlayInfo &m_playInfo;
+    VRDPlaybackView &m_view;
     QTimer m_playStopTimer;
     QTimer m_pendingStartTimer;
     qint64 m_mediaIndex = -1;
+    int m_volume = 0;
     bool m_waitingForPlayStart = false;
     bool m_preparingPlayNext = false;
     bool m_moving = false;
     bool m_swapping = false;
     double m_movingPosition = 0.0;
-    // Thins the position updates to every third time change of player1.
+    // Thins the position updates to every third time change.
     int m_timeChangeCounter = -1;
-    // A start whose extraction finishes after a later start or stop is dropped.
+    // A start whose extraction finishes after a later start or stop is dropped, and
+    // so are the delayed steps of an earlier recording.
     quint64 m_startGeneration = 0;
 };

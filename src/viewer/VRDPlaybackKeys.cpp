@@ -33,6 +33,8 @@ VRDPlaybackKeys::VRDPlaybackKeys(CustomWindow &window, Ui::VRDMainWindow &ui,
            {ui.jumpBackwardButton, ui.jumpBackwardButtonForFullScreen});
     addKey(window, Qt::Key_Right, [controller] { controller->jumpForward(); },
            {ui.jumpForwardButton, ui.jumpForwardButtonForFullScreen});
+    addKey(window, Qt::Key_Period, [controller] { controller->stepForward(); }, {ui.stepForwardButton});
+    addKey(window, Qt::Key_Comma, [controller] { controller->stepBackward(); }, {ui.stepBackwardButton});
     addKey(window, Qt::Key_Up, [controller] { controller->volumeUp(); }, {ui.volumeUpButton});
     addKey(window, Qt::Key_Down, [controller] { controller->volumeDown(); }, {ui.volumeDownButton});
     addKey(window, Qt::Key_F, [target] { target->toggleFullScreen(); }, {ui.fullScreenButton});

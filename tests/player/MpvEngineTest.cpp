@@ -17,6 +17,7 @@
 #include <memory>
 
 using State = VRDMediaEngine::State;
+using View = VRDMediaEngine::View;
 
 namespace {
 
@@ -36,14 +37,15 @@ QString testFolder()
     return folder.path();
 }
 
-// Three seconds of a test pattern at 320x240, 30 frames a second.
-QString makeClip(const QString &name, const QString &pattern)
+// A test pattern at 30 frames a second, three seconds at 320x240 unless told.
+QString makeClip(const QString &name, const QString &pattern, const QString &size = "320x240",
+                 const QString &seconds = "3")
 {
     const QString path = testFolder() + "/" + name;
     QProcess ffmpeg;
     ffmpeg.start(QStringLiteral("ffmpeg"),
-                 {"-y", "-v", "error", "-f", "lavfi", "-i", pattern + "=size=320x240:rate=30",
-                  "-t", "3", "-pix_fmt", "yuv420p", path});
+                 {"-y", "-v", "error", "-f", "lavfi", "-i", pattern + "=size=" + size + ":rate=30",
+                  "-t", seconds, "-pix_fmt", "yuv420p", path});
     if (!ffmpeg.waitForFinished(60000) || ffmpeg.exitCode() != 0)
         return QString();
     return path;
@@ -73,12 +75,14 @@ protected:
     {
         s_testsrc = makeClip("testsrc.mp4", "testsrc");
         s_smpte = makeClip("smptebars.mp4", "smptebars");
+        s_smallShort = makeClip("small.mp4", "smptebars", "160x120", "2");
     }
 
     void SetUp() override
     {
         ASSERT_FALSE(s_testsrc.isEmpty()) << "ffmpeg could not make the test clip";
         ASSERT_FALSE(s_smpte.isEmpty());
+        ASSERT_FALSE(s_smallShort.isEmpty());
         window = std::make_unique<QWidget>();
         window->resize(660, 260);
         auto *layout = new QHBoxLayout(window.get());
@@ -96,6 +100,7 @@ protected:
 
     static QString s_testsrc;
     static QString s_smpte;
+    static QString s_smallShort;
     std::unique_ptr<QWidget> window;
     VRDVideoView *view1 = nullptr;
     VRDVideoView *view2 = nullptr;
@@ -103,11 +108,12 @@ protected:
 
 QString MpvEngineTest::s_testsrc;
 QString MpvEngineTest::s_smpte;
+QString MpvEngineTest::s_smallShort;
 
 TEST_F(MpvEngineTest, PlaysSeeksJumpsPausesAndEndsPausedOnTheLastFrame)
 {
     showWindow();
-    VRDMpvEngine engine(view1, VRDMpvEngine::AudioOutput::Null);
+    VRDMpvEngine engine(view1, nullptr, VRDMpvEngine::AudioOutput::Null);
     QSignalSpy times(&engine, &VRDMediaEngine::timeChanged);
     QSignalSpy ends(&engine, &VRDMediaEngine::endReached);
     QSignalSpy errors(&engine, &VRDMediaEngine::errorOccurred);
@@ -153,11 +159,37 @@ TEST_F(MpvEngineTest, PlaysSeeksJumpsPausesAndEndsPausedOnTheLastFrame)
     EXPECT_EQ(engine.media(), s_testsrc) << "stop keeps the media";
 }
 
+TEST_F(MpvEngineTest, LoadsBackToBackEndWithTheLastFilePlaying)
+{
+    showWindow();
+    VRDMpvEngine engine(view1, nullptr, VRDMpvEngine::AudioOutput::Null);
+    QSignalSpy errors(&engine, &VRDMediaEngine::errorOccurred);
+    // libmpv replaces the first file before it starts: two replies, one start event.
+    engine.setMedia(s_testsrc);
+    engine.play();
+    engine.setMedia(s_smpte);
+    engine.play();
+    ASSERT_TRUE(waitFor([&] { return engine.isPlaying(); })) << "state " << int(engine.state());
+    EXPECT_EQ(engine.media(), s_smpte);
+    EXPECT_TRUE(errors.isEmpty());
+
+    // The same with a stop between, and with a replaced file that already started.
+    for (int round = 0; round < 3; ++round) {
+        engine.setMedia(s_testsrc);
+        engine.play();
+        if (round == 1)
+            QTest::qWait(30);
+        engine.stop();
+        engine.play();
+        ASSERT_TRUE(waitFor([&] { return engine.isPlaying(); })) << "round " << round;
+    }
+}
+
 TEST_F(MpvEngineTest, VolumeIsClampedAndMuteIsPerEngine)
 {
     showWindow();
-    VRDMpvEngine first(view1, VRDMpvEngine::AudioOutput::Null);
-    VRDMpvEngine second(view2, VRDMpvEngine::AudioOutput::Null);
+    VRDMpvEngine first(view1, nullptr, VRDMpvEngine::AudioOutput::Null);
+    VRDMpvEngine second(view2, nullptr, VRDMpvEngine::AudioOutput::Null);
     first.setVolume(250);
     second.setVolume(-20);
     EXPECT_EQ(first.volume(), 200);
@@ -174,7 +206,7 @@ TEST_F(MpvEngineTest, VolumeIsClampedAndMuteIsPerEngine)
 TEST_F(MpvEngineTest, SnapshotWritesAJpegAtTheVideoSize)
 {
     showWindow();
-    VRDMpvEngine engine(view1, VRDMpvEngine::AudioOutput::Null);
+    VRDMpvEngine engine(view1, nullptr, VRDMpvEngine::AudioOutput::Null);
     QSignalSpy snapshots(&engine, &VRDMediaEngine::snapshotFinished);
     const QString jpeg = testFolder() + "/capture.jpg";
     QFile::remove(jpeg);
@@ -200,7 +232,7 @@ TEST_F(MpvEngineTest, SnapshotWritesAJpegAtTheVideoSize)
 TEST_F(MpvEngineTest, UnreadableFilesReportAnErrorWithTheirPath)
 {
     showWindow();
-    VRDMpvEngine engine(view1, VRDMpvEngine::AudioOutput::Null);
+    VRDMpvEngine engine(view1, nullptr, VRDMpvEngine::AudioOutput::Null);
     QSignalSpy errors(&engine, &VRDMediaEngine::errorOccurred);
 
     const QString garbage = testFolder() + "/garbage.mp4";
@@ -226,32 +258,82 @@ TEST_F(MpvEngineTest, UnreadableFilesReportAnErrorWithTheirPath)
     ASSERT_TRUE(waitFor([&] { return engine.isPlaying(); }));
 }
 
-TEST_F(MpvEngineTest, TwoEnginesPlayWhileHiddenAndShowTheirOwnPictures)
+TEST_F(MpvEngineTest, APairPlaysInOneEngineEachViewShowingItsOwnPicture)
 {
-    auto first = std::make_unique<VRDMpvEngine>(view1, VRDMpvEngine::AudioOutput::Null);
-    auto second = std::make_unique<VRDMpvEngine>(view2, VRDMpvEngine::AudioOutput::Null);
-    // The player window hides a view until its engine plays.
+    auto engine = std::make_unique<VRDMpvEngine>(view1, view2, VRDMpvEngine::AudioOutput::Null);
+    QSignalSpy errors(engine.get(), &VRDMediaEngine::errorOccurred);
+    // The player window hides the views until the engine plays.
     view1->hide();
     view2->hide();
     showWindow();
-    first->setMedia(s_testsrc);
-    second->setMedia(s_smpte);
-    first->play();
-    second->play();
-    ASSERT_TRUE(waitFor([&] { return first->isPlaying() && second->isPlaying(); }));
-    ASSERT_TRUE(waitFor([&] { return first->hasVideoOut() && second->hasVideoOut(); }));
+    // A twin of another size that ends a second early.
+    engine->setMedia(s_testsrc, s_smallShort);
+    EXPECT_EQ(engine->media(View::Sub), s_smallShort);
+    engine->play();
+    ASSERT_TRUE(waitFor([&] { return engine->isPlaying() && engine->hasVideoOut(); }));
+    EXPECT_EQ(engine->videoSize(View::Main), QSize(320, 240));
+    EXPECT_EQ(engine->videoSize(View::Sub), QSize(160, 120));
     view1->show();
     view2->show();
     QTest::qWait(300);
     const QImage grabbed = window->grab().toImage();
-    grabbed.save(sharedTestFolder() + "/engine_two_views.png");
+    grabbed.save(sharedTestFolder() + "/engine_pair_views.png");
     const QImage left = grabbed.copy(view1->geometry());
     const QImage right = grabbed.copy(view2->geometry());
     EXPECT_TRUE(showsPicture(left));
     EXPECT_TRUE(showsPicture(right));
     EXPECT_NE(left, right);
 
-    // A view moved to another window (a new OpenGL context) keeps showing its engine.
+    // A swap exchanges the views' files at once, without a seek.
+    engine->pause();
+    ASSERT_TRUE(waitFor([&] { return engine->state() == State::Paused; }));
+    const qint64 before = engine->time();
+    engine->swapViews();
+    EXPECT_EQ(engine->media(View::Main), s_smallShort);
+    EXPECT_EQ(engine->videoSize(View::Main), QSize(160, 120));
+    EXPECT_EQ(engine->time(), before);
+    QSignalSpy snapshots(engine.get(), &VRDMediaEngine::snapshotFinished);
+    const QString jpeg = testFolder() + "/pair.jpg";
+    engine->saveSnapshot(jpeg);
+    ASSERT_TRUE(snapshots.wait(kWaitMs));
+    EXPECT_TRUE(snapshots.at(0).at(2).toBool());
+    EXPECT_EQ(QImage(jpeg).size(), QSize(160, 120)) << "the large view's picture alone, at its own size";
+
+    // Frame by frame, both pictures together.
+    engine->stepFrame(1);
+    ASSERT_TRUE(waitFor([&] { return engine->time() > before; }));
+    const qint64 stepped = engine->time();
+    EXPECT_LE(stepped - before, 40);
+    engine->stepFrame(-1);
+    ASSERT_TRUE(waitFor([&] { return engine->time() < stepped; }));
+    EXPECT_EQ(engine->state(), State::Paused);
+
+    // The longer recording plays on after its twin ended, to its own end.
+    QSignalSpy ends(engine.get(), &VRDMediaEngine::endReached);
+    engine->setTime(1500);
+    engine->play();
+    ASSERT_TRUE(waitFor([&] { return ends.count() == 1; }));
+    EXPECT_GE(engine->position(), 0.98f);
+    EXPECT_TRUE(errors.isEmpty());
+
+    // A twin that cannot be played is dropped and named; the recording plays alone.
+    const QString garbage = testFolder() + "/garbage_twin.mp4";
+    QFile file(garbage);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray(4096, '\x5a'));
+    file.close();
+    engine->setMedia(s_smpte, garbage);
+    engine->play();
+    ASSERT_TRUE(waitFor([&] { return engine->isPlaying(); }));
+    ASSERT_EQ(errors.count(), 1);
+    EXPECT_EQ(errors.at(0).at(1).toString(), garbage);
+    EXPECT_FALSE(engine->hasMedia(View::Sub));
+    EXPECT_EQ(engine->media(), s_smpte);
+
+    // A view moved to another window (a new OpenGL context) keeps showing its picture.
+    engine->setMedia(s_testsrc, s_smpte);
+    engine->play();
+    ASSERT_TRUE(waitFor([&] { return engine->isPlaying() && engine->hasVideoOut(); }));
     QWidget otherWindow;
     otherWindow.resize(330, 250);
     view2->setParent(&otherWindow);
@@ -260,11 +342,9 @@ TEST_F(MpvEngineTest, TwoEnginesPlayWhileHiddenAndShowTheirOwnPictures)
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&otherWindow));
     QTest::qWait(300);
     EXPECT_TRUE(showsPicture(otherWindow.grab().toImage()));
-    EXPECT_TRUE(second->isPlaying());
 
-    // Either order of release is safe: engine before view, view before engine.
-    first.reset();
+    // Either order of release is safe: view before engine, engine before view.
     delete view2;
     QTest::qWait(100);
-    second.reset();
+    engine.reset();
 }

@@ -4,6 +4,7 @@
 #include <QMetaObject>
 
 #include <algorithm>
+#include <utility>
 
 void FakeMediaEngine::record(const QString &call)
 {
@@ -17,13 +18,45 @@ void FakeMediaEngine::answerWith(State state)
     QMetaObject::invokeMethod(this, [this, state] { driveState(state); }, Qt::QueuedConnection);
 }
 
-void FakeMediaEngine::setMedia(const QString &filePath)
+void FakeMediaEngine::setMedia(const QString &filePath, const QString &twinPath)
 {
-    record(QStringLiteral("setMedia %1").arg(filePath));
+    record(QStringLiteral("setMedia %1 %2").arg(filePath, twinPath).trimmed());
     m_media = filePath;
+    m_twin = filePath.isEmpty() ? QString() : twinPath;
+    m_swapped = false;
     m_time = 0;
     if (m_state != State::Stopped)
         answerWith(State::Stopped);
+}
+
+QString FakeMediaEngine::media(View view) const
+{
+    return (view == View::Main) != m_swapped ? m_media : m_twin;
+}
+
+void FakeMediaEngine::swapViews()
+{
+    record(QStringLiteral("swapViews"));
+    if (!m_twin.isEmpty())
+        m_swapped = !m_swapped;
+}
+
+QSize FakeMediaEngine::videoSize(View view) const
+{
+    return media(view).isEmpty() ? QSize() : m_videoSize;
+}
+
+void FakeMediaEngine::stepFrame(int direction)
+{
+    record(QStringLiteral("stepFrame %1").arg(direction));
+    const qint64 frameMs = 33;
+    m_time = std::clamp<qint64>(m_time + direction * frameMs, 0, m_length);
+}
+
+void FakeMediaEngine::setHeardView(std::optional<View> view)
+{
+    record(QStringLiteral("setHeardView %1").arg(view ? static_cast<int>(*view) : -1));
+    m_heardView = view;
 }
 
 void FakeMediaEngine::play()
@@ -133,4 +166,11 @@ void FakeMediaEngine::driveError(const QString &message)
 {
     driveState(State::Error);
     emit errorOccurred(this, m_media, message);
+}
+
+void FakeMediaEngine::driveTwinError(const QString &message)
+{
+    const QString twin = std::exchange(m_twin, QString());
+    m_swapped = false;
+    emit errorOccurred(this, twin, message);
 }

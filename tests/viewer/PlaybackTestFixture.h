@@ -51,14 +51,16 @@ public:
     QList<QUrl> opened;
 };
 
-// The main window with scripted engines on a folder of empty recordings: two
+// The main window with a scripted engine on a folder of empty recordings: two
 // front/rear pairs (A older, B newer) and a front file without twin (C).
 struct PlaybackFixture : ::testing::Test {
     static VRDAppDelegate::Options options(std::shared_ptr<ScriptedCaptureDialogs> dialogs)
     {
         VRDAppDelegate::Options options;
         options.loadMapPage = false;
-        options.makeEngine = [](VRDScrollableVideoContainerView &) { return std::make_unique<FakeMediaEngine>(); };
+        options.makeEngine = [](VRDScrollableVideoContainerView &, VRDScrollableVideoContainerView &) {
+            return std::make_unique<FakeMediaEngine>();
+        };
         options.captureDialogs = std::move(dialogs);
         return options;
     }
@@ -75,11 +77,9 @@ struct PlaybackFixture : ::testing::Test {
         app.window().show();
         app.openMediaDirectory(folder.path());
         EXPECT_TRUE(QTest::qWaitFor([this] { return app.mediaList().count() == 5; }, 5000));
-        for (FakeMediaEngine *engine : {&player1, &player2}) {
-            engine->setLength(60000);
-            engine->setVideoSize(QSize(320, 180));
-            engine->setAnswersRequests(true);
-        }
+        player1.setLength(60000);
+        player1.setVideoSize(QSize(320, 180));
+        player1.setAnswersRequests(true);
     }
 
     qint64 rowOf(const char *name)
@@ -92,7 +92,7 @@ struct PlaybackFixture : ::testing::Test {
         return -1;
     }
 
-    // Starts the row and waits for both engines to play.
+    // Starts the row and waits for the engine to play.
     bool start(qint64 row)
     {
         QSignalSpy started(&playback, &VRDDualPlaybackController::playbackStarted);
@@ -117,6 +117,5 @@ struct PlaybackFixture : ::testing::Test {
     std::shared_ptr<ScriptedCaptureDialogs> dialogs = std::make_shared<ScriptedCaptureDialogs>();
     VRDAppDelegate app{options(dialogs)};
     VRDDualPlaybackController &playback = app.playback();
-    FakeMediaEngine &player1 = static_cast<FakeMediaEngine &>(app.player1());
-    FakeMediaEngine &player2 = static_cast<FakeMediaEngine &>(app.player2());
+    FakeMediaEngine &player1 = static_cast<FakeMediaEngine &>(app.engine());
 };

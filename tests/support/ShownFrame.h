@@ -1,0 +1,25 @@
+#pragma once
+
+#include "player/VRDVideoView.h"
+#include "demo/FrameNumberStrip.h"
+
+#include <QImage>
+#include <optional>
+
+// The demo frame number a video view shows now, read from the strip along the bottom
+// of its picture (the picture is fitted into the view with its aspect kept); nothing
+// when the view is hidden or the strip does not read.
+inline std::optional<std::uint32_t> shownFrame(VRDVideoView *view, QSize videoSize)
+{
+    if (view == nullptr || videoSize.isEmpty() || !view->isVisible())
+        return std::nullopt;
+    const QImage grabbed = view->grabFramebuffer();
+    if (grabbed.isNull())
+        return std::nullopt;
+    const QSize fitted = videoSize.scaled(grabbed.size(), Qt::KeepAspectRatio);
+    const QRect picture((grabbed.width() - fitted.width()) / 2, (grabbed.height() - fitted.height()) / 2,
+                        fitted.width(), fitted.height());
+    const QImage rgb = grabbed.copy(picture).convertToFormat(QImage::Format_RGB888);
+    return FrameNumberStrip::decode(rgb.constBits(), rgb.width(), rgb.height(),
+                                    static_cast<std::size_t>(rgb.bytesPerLine()));
+}
