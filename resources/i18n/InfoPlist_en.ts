@@ -1224,6 +1224,7 @@ Insert it again or open another folder.</translation>
     <message id="prefs.store_fmt">
         <source>Tiles seen online are kept in %1</source>
         <translation>Tiles seen online are kept in %1</translation>
+    </message>
     <!-- Clip export: marks on the position slider and the export dialog -->
     <message id="close">
         <source>Close</source>
