@@ -374,7 +374,7 @@ void VRDAppDelegate::connectPlaybackControls()
     connect(ui.captureButton, &QAbstractButton::clicked, m_stillCapture.get(), &VRDStillCapture::captureVideo);
     connect(ui.printButton, &QAbstractButton::clicked, m_stillCapture.get(), &VRDStillCapture::print);
     // Clip marks (keys I and O) on the position slider, export beside it.
-    m_clipExport = new VRDClipExportController(m_window, *ui.videoPositionSlider, *m_player1, *m_playInfo);
+    m_clipExport = new VRDClipExportController(m_window, *ui.videoPositionSlider, *m_engine, *m_playInfo);
 }
 
 void VRDAppDelegate::bindPositionSliders()
@@ -531,7 +531,7 @@ void VRDAppDelegate::playMoment(const QString &path, double offsetSeconds)
         auto started = std::make_shared<QMetaObject::Connection>();
         *started = connect(m_playback.get(), &VRDDualPlaybackController::playbackStarted, this, [this, started, offsetSeconds] {
             disconnect(*started);
-            const qint64 length = m_player1->length();
+            const qint64 length = m_engine->length();
             if (length > 0 && offsetSeconds > 0)
                 m_playback->videoPositionSliderMoved(std::clamp(offsetSeconds * 1000.0 / static_cast<double>(length), 0.0, 0.95));
         });

@@ -101,7 +101,9 @@ struct CardFixture : ::testing::Test {
     {
         VRDAppDelegate::Options options;
         options.loadMapPage = false;
-        options.makeEngine = [](VRDScrollableVideoContainerView &) { return std::make_unique<FakeMediaEngine>(); };
+        options.makeEngine = [](VRDScrollableVideoContainerView &, VRDScrollableVideoContainerView &) {
+            return std::make_unique<FakeMediaEngine>();
+        };
         options.diskService = std::move(service);
         return options;
     }
@@ -112,15 +114,13 @@ struct CardFixture : ::testing::Test {
         app.window().show();
         // The first listing only notes what is mounted at start.
         ASSERT_TRUE(QTest::qWaitFor([this] { return service->listings >= 1; }, 5000));
-        for (FakeMediaEngine *engine : {&player1(), &player2()}) {
-            engine->setLength(60000);
-            engine->setVideoSize(QSize(320, 180));
-            engine->setAnswersRequests(true);
-        }
+        engine().setLength(60000);
+        engine().setVideoSize(QSize(320, 180));
+        engine().setAnswersRequests(true);
     }
 
-    FakeMediaEngine &player1() { return static_cast<FakeMediaEngine &>(app.player1()); }
-    FakeMediaEngine &player2() { return static_cast<FakeMediaEngine &>(app.player2()); }
+    // One engine plays a recording and its twin.
+    FakeMediaEngine &engine() { return static_cast<FakeMediaEngine &>(app.engine()); }
 
     bool startFirstRecording()
     {
@@ -133,9 +133,9 @@ struct CardFixture : ::testing::Test {
     void expectStoppedAndListedAsGone()
     {
         ASSERT_TRUE(QTest::qWaitFor([this] { return app.isCardGone(); }, 5000));
-        EXPECT_TRUE(QTest::qWaitFor([this] { return !player1().isPlaying() && !player2().isPlaying(); }, 2000));
-        EXPECT_TRUE(player1().media().isEmpty()) << "the engines let go of the vanished files";
-        EXPECT_TRUE(player2().media().isEmpty());
+        EXPECT_TRUE(QTest::qWaitFor([this] { return !engine().isPlaying(); }, 2000));
+        EXPECT_TRUE(engine().media(VRDMediaEngine::View::Main).isEmpty()) << "the engine lets go of the vanished files";
+        EXPECT_TRUE(engine().media(VRDMediaEngine::View::Sub).isEmpty());
         EXPECT_FALSE(app.playInfo().isPlaying());
         EXPECT_TRUE(QTest::qWaitFor([this] { return app.mediaList().count() == 0; }, 5000)) << "no row names a gone file";
         EXPECT_EQ(app.mediaTableModel().rowCount(), 0);
@@ -149,7 +149,7 @@ struct CardFixture : ::testing::Test {
         emit app.changeAndPlayRequested(0);
         app.ui().playButton->click();
         QTest::qWait(100);
-        EXPECT_FALSE(player1().isPlaying());
+        EXPECT_FALSE(engine().isPlaying());
     }
 
     // Changes the volumes and waits until the viewer has listed them.
@@ -210,7 +210,7 @@ TEST_F(CardFixture, PulledCardStopsPlaybackAndTheListSaysTheCardIsGone)
     app.openMediaDirectory(card);
     ASSERT_TRUE(QTest::qWaitFor([this] { return app.mediaList().count() == 3; }, 5000));
     ASSERT_TRUE(startFirstRecording());
-    ASSERT_TRUE(player1().isPlaying());
+    ASSERT_TRUE(engine().isPlaying());
 
     // Unmounted: the mount point stays, empty, as some desktops leave it.
     for (const QString &file : QDir(card).entryList(QDir::Files))

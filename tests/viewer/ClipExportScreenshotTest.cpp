@@ -31,9 +31,9 @@ TEST(ClipExportScreenshot, MarksOnThePositionSliderOfThePlayingRecording)
     ASSERT_TRUE(listed.wait(10000));
     // Row 6 is the event recording's front file.
     emit app.changeAndPlayRequested(6);
-    QTRY_VERIFY_WITH_TIMEOUT(app.player1().time() > 2000, 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(app.engine().time() > 2000, 20000);
     app.clipExport().markIn();
-    QTRY_VERIFY_WITH_TIMEOUT(app.player1().time() > 6000, 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(app.engine().time() > 6000, 20000);
     app.clipExport().markOut();
     EXPECT_TRUE(app.clipExport().marks().range());
     EXPECT_TRUE(saveScreenshot(app.window(), "main-window-clip-marks"));

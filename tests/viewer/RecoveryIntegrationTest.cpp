@@ -89,9 +89,9 @@ TEST(RecoveryIntegration, CutOffEventIsOfferedForRecoveryAndThenPlays)
     QSignalSpy started(&app.playback(), &VRDDualPlaybackController::playbackStarted);
     recover->click();
     ASSERT_TRUE(started.wait(60000)) << "the recovered recording does not play";
-    EXPECT_TRUE(app.player1().media().endsWith("/RECOVERED/" + QString(kCutOffFront))) << app.player1().media().toStdString();
-    EXPECT_TRUE(app.player2().media().endsWith("/RECOVERED/event_20240315_093010_R.MP4")) << app.player2().media().toStdString();
-    EXPECT_TRUE(app.player1().isPlaying());
+    EXPECT_TRUE(app.engine().media(VRDMediaEngine::View::Main).endsWith("/RECOVERED/" + QString(kCutOffFront))) << app.engine().media(VRDMediaEngine::View::Main).toStdString();
+    EXPECT_TRUE(app.engine().media(VRDMediaEngine::View::Sub).endsWith("/RECOVERED/event_20240315_093010_R.MP4")) << app.engine().media(VRDMediaEngine::View::Sub).toStdString();
+    EXPECT_TRUE(app.engine().isPlaying());
     // Both channels are recovered: nothing is left to offer.
     EXPECT_TRUE(QTest::qWaitFor([&] { return !recoverAll.isVisible(); }, 10000));
     EXPECT_EQ(openMessageBox(app), nullptr);
