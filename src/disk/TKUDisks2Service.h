@@ -16,12 +16,12 @@ public:
                               std::chrono::milliseconds mountRetryDelay = std::chrono::milliseconds(500));
 
     TKVolumeListing listVolumes() override;
-    std::optional<std::string> mount(const TKVolumeDescription &volume) override;
-    std::optional<std::string> unmount(const TKVolumeDescription &volume) override;
-    std::optional<std::string> setLabel(const TKVolumeDescription &volume, const std::string &label) override;
+    TKStatus<> mount(const TKVolumeDescription &volume) override;
+    TKStatus<> unmount(const TKVolumeDescription &volume) override;
+    TKStatus<> setLabel(const TKVolumeDescription &volume, const std::string &label) override;
 
 private:
-    std::optional<std::string> callFilesystem(const TKVolumeDescription &volume, const QString &method,
+    TKStatus<> callFilesystem(const TKVolumeDescription &volume, const QString &method,
                                               const QVariantList &arguments, const QString &harmlessError);
 
     QDBusConnection m_connection;
