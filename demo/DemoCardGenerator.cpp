@@ -2,6 +2,7 @@
 
 #include "demo/BlackBoxRecordWriter.h"
 #include "demo/CameraLayoutRewriter.h"
+#include "demo/DemoCutOffEvent.h"
 #include "demo/FfmpegEncoder.h"
 
 #include <QDir>
@@ -19,8 +20,13 @@ constexpr int kRearToneHz = 660;
 } // namespace
 
 DemoCardGenerator::DemoCardGenerator(const DemoCardOptions &options)
-    : m_options(options), m_plan(options.plan)
+    : m_options(options), m_plan(options.plan), m_morning(options.plan.durationSeconds, options.plan.seed)
 {
+}
+
+std::size_t DemoCardGenerator::recordingCount() const
+{
+    return m_plan.recordings().size() + (m_options.withMorning ? m_morning.recordings().size() : 0);
 }
 
 QString DemoCardGenerator::writeRecordings()
@@ -33,20 +39,31 @@ QString DemoCardGenerator::writeRecordings()
     }
     std::vector<std::uint8_t> firstRecording;
     for (const DemoCardPlan::Recording &recording : m_plan.recordings()) {
-        std::vector<std::uint8_t> bytes;
-        try {
-            bytes = recordingBytes(recording);
-        } catch (const std::exception &failure) {
-            return QString("cannot lay out %1: %2").arg(QString::fromStdString(recording.relativePath), failure.what());
-        }
-        if (QString error = writeFile(recording.relativePath, bytes); !error.isEmpty())
+        if (QString error = writeRecording(recording, m_plan.samplesOf(recording), firstRecording.empty() ? &firstRecording : nullptr);
+            !error.isEmpty())
             return error;
-        if (firstRecording.empty())
-            firstRecording = std::move(bytes);
+    }
+    if (m_options.withMorning) {
+        for (const DemoCardPlan::Recording &recording : m_morning.recordings()) {
+            if (QString error = writeRecording(recording, m_morning.samplesOf(recording)); !error.isEmpty())
+                return error;
+        }
     }
     for (const DemoCardPlan::OddFile &odd : m_plan.oddFiles()) {
         if (QString error = writeFile(odd.relativePath, firstRecording); !error.isEmpty())
             return error;
+    }
+    return writeCutOffEvent();
+}
+
+QString DemoCardGenerator::writeCutOffEvent() const
+{
+    if (!m_options.withVideo || !DemoCutOffEvent::onCard(m_options.plan))
+        return {};
+    try {
+        DemoCutOffEvent(m_plan).write(m_options.outputDirectory.toStdString(), m_encoded);
+    } catch (const std::exception &failure) {
+        return QString("cannot write the cut-off event: %1").arg(failure.what());
     }
     return {};
 }
@@ -77,10 +94,27 @@ QString DemoCardGenerator::encodeStreams()
     return {};
 }
 
-std::vector<std::uint8_t> DemoCardGenerator::recordingBytes(const DemoCardPlan::Recording &recording) const
+QString DemoCardGenerator::writeRecording(const DemoCardPlan::Recording &recording, const std::vector<BlackBoxSample> &samples,
+                                          std::vector<std::uint8_t> *bytesOut) const
+{
+    std::vector<std::uint8_t> bytes;
+    try {
+        bytes = recordingBytes(recording, samples);
+    } catch (const std::exception &failure) {
+        return QString("cannot lay out %1: %2").arg(QString::fromStdString(recording.relativePath), failure.what());
+    }
+    if (QString error = writeFile(recording.relativePath, bytes); !error.isEmpty())
+        return error;
+    if (bytesOut != nullptr)
+        *bytesOut = std::move(bytes);
+    return {};
+}
+
+std::vector<std::uint8_t> DemoCardGenerator::recordingBytes(const DemoCardPlan::Recording &recording,
+                                                            const std::vector<BlackBoxSample> &samples) const
 {
     std::vector<std::vector<std::uint8_t>> chunks;
-    for (const BlackBoxSample &sample : m_plan.samplesOf(recording))
+    for (const BlackBoxSample &sample : samples)
         chunks.push_back(BlackBoxRecordWriter::encodeChunk(sample));
     const auto durationMs = static_cast<std::uint32_t>(m_plan.durationSeconds()) * 1000;
     if (!m_options.withVideo)

@@ -32,10 +32,13 @@ std::optional<DemoCardOptions> DemoCardOptions::parse(const QStringList &argumen
         {"duration", "Length of each recording in seconds (default 10).", "SECONDS"},
         {"width", "Picture width, even (default 640).", "W"},
         {"height", "Picture height, even (default 360).", "H"},
-        {"count", "Number of recording files (default 17: every kind once).", "N"},
+        {"count", "Number of recording files, and no morning drives (default: every kind once in 17 files, "
+                  "then a morning of two drives, a parking span and an event).", "N"},
         {"fps", "Frames per second (default 30).", "F"},
         {"seed", "Seed of the sensor noise (default 1).", "S"},
         {"no-video", "Write recordings that hold only the data track, without running ffmpeg."},
+        {"no-morning", "Leave out the morning of driving."},
+        {"front-only", "Write no rear camera files: every recording is a moment of its own."},
     });
     parser.process(arguments);
 
@@ -47,6 +50,8 @@ std::optional<DemoCardOptions> DemoCardOptions::parse(const QStringList &argumen
     DemoCardOptions options;
     options.outputDirectory = positional.front();
     options.withVideo = !parser.isSet("no-video");
+    options.withMorning = !parser.isSet("no-morning") && !parser.isSet("count");
+    options.plan.frontOnly = parser.isSet("front-only");
 
     long long duration = options.plan.durationSeconds;
     long long count = options.plan.count;

@@ -27,7 +27,7 @@ std::vector<DemoCardPlan::Recording> DemoCardPlan::recordingsFor(const Settings 
     std::vector<Recording> recordings;
     const auto samplesPerSlot = static_cast<std::uint64_t>(settings.durationSeconds) * DemoDrive::kSamplesPerSecond;
     std::uint64_t slotIndex = 0;
-    for (const Slot &slot : slotsFor(settings.count)) {
+    for (const Slot &slot : slotsFor(settings)) {
         const std::int64_t localStart = kStartUtcSeconds + kLocalUtcOffsetSeconds
             + static_cast<std::int64_t>(slotIndex) * settings.durationSeconds;
         const std::string folder = slot.folder[0] != '\0' ? std::string(slot.folder) + "/" : std::string();
@@ -38,7 +38,7 @@ std::vector<DemoCardPlan::Recording> DemoCardPlan::recordingsFor(const Settings 
                 recordings.push_back({stem + suffix + "." + slot.extension, camera, firstSample, samplesPerSlot, slot.hasImpact});
         };
         add(Camera::Front, "_F");
-        if (slot.hasRear)
+        if (slot.hasRear && !settings.frontOnly)
             add(Camera::Rear, "_R");
         ++slotIndex;
     }
@@ -60,7 +60,7 @@ std::vector<BlackBoxSample> DemoCardPlan::samplesOf(const Recording &recording) 
     return samples;
 }
 
-std::vector<DemoCardPlan::Slot> DemoCardPlan::slotsFor(int count)
+std::vector<DemoCardPlan::Slot> DemoCardPlan::slotsFor(const Settings &settings)
 {
     std::vector<Slot> slots{
         {"alwa_", "MP4", "", true, false},
@@ -73,8 +73,10 @@ std::vector<DemoCardPlan::Slot> DemoCardPlan::slotsFor(int count)
         {"evtLR_", "MP4", "", true, false},
         {"alwa_", "MP4", "", false, false},
     };
-    // Larger cards go on with always-on pairs.
-    for (int files = kStandardRecordingCount; files < count; files += 2)
+    // Larger cards go on with always-on pairs (or front files alone).
+    const int filesPerSlot = settings.frontOnly ? 1 : 2;
+    for (int files = settings.frontOnly ? static_cast<int>(slots.size()) : kStandardRecordingCount; files < settings.count;
+         files += filesPerSlot)
         slots.push_back({"alwa_", "MP4", "", true, false});
     return slots;
 }

@@ -16,6 +16,7 @@ public:
         int durationSeconds = 10;
         int count = kStandardRecordingCount; // recording files
         std::uint64_t seed = 1;
+        bool frontOnly = false; // no rear camera: one file per moment
     };
 
     enum class Camera { Front, Rear };
@@ -61,7 +62,7 @@ private:
 
     static std::vector<Recording> recordingsFor(const Settings &settings);
     static std::vector<OddFile> oddFilesBeside();
-    static std::vector<Slot> slotsFor(int count);
+    static std::vector<Slot> slotsFor(const Settings &settings);
     static std::string timeField(std::int64_t localSeconds);
     static std::set<std::uint64_t> impactSamples(const std::vector<Recording> &recordings);
 

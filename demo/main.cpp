@@ -36,7 +36,7 @@ int main(int argc, char **argv)
     if (const auto cardFilesError = DemoCardFilesWriter::write(options->outputDirectory.toStdString()))
         return fail(QString::fromStdString(*cardFilesError));
 
-    QTextStream(stdout) << "wrote " << generator.plan().recordings().size() << " recordings to "
+    QTextStream(stdout) << "wrote " << generator.recordingCount() << " recordings to "
                         << options->outputDirectory << " in " << timer.elapsed() << " ms" << Qt::endl;
     return 0;
 }

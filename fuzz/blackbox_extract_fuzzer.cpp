@@ -15,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const auto samples = extractor.snapshot();
     VRDTelemetryFormatter::json("fuzz.mp4", ok, *samples);
     VRDTelemetryFormatter::csv(*samples);
-    VRDTelemetryFormatter::gpx(*samples);
+    VRDTelemetryFormatter::gpx(*samples, std::vector<std::string>(samples->GSensors.size(), "2024-03-15T07:12:00Z"));
     VRDTelemetryFormatter::summary(*samples);
     return 0;
 }

@@ -7,12 +7,15 @@ packages=(
   build-essential cmake ninja-build pkg-config clang libclang-rt-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
-  qt6-svg-dev libqt6svg6 qt6-webengine-dev qt6-webengine-dev-tools libqt6opengl6-dev
+  qt6-svg-dev libqt6svg6 libqt6sql6-sqlite qt6-webengine-dev qt6-webengine-dev-tools libqt6opengl6-dev
   qt6-qpa-plugins libgl-dev libglx-dev libegl-dev
   libmpv-dev mpv libjs-leaflet
-  ffmpeg dosfstools mtools pkexec
+  ffmpeg dosfstools mtools pkexec gpsbabel
+  libavcodec-dev libavutil-dev
   xvfb xauth x11-apps imagemagick
   python3 python3-dbusmock dbus dbus-x11
+  dpkg-dev lintian desktop-file-utils appstream librsvg2-bin libxml2-utils
+  man-db bash-completion file
 )
 
 missing=()

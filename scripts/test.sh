@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test, then each fuzz target
-# for a short while.
+# for a short while, then makes the Debian package and checks it.
 # Usage: scripts/test.sh [--fuzz-seconds N] [--stress]
 #   --stress  runs the whole suite three times over, four at a time, in random
 #             order: what proves that no test depends on another's files.
@@ -26,3 +26,5 @@ bash "$ROOT/scripts/fuzz.sh" "$FUZZ_SECONDS"
 # Video and web-view tests need a real X display; the rest run offscreen.
 cd "$BUILD_DIR"
 xvfb-run -a -s "-screen 0 1280x800x24" ctest --output-on-failure "${CTEST_ARGS[@]}" --timeout 600
+
+bash "$ROOT/scripts/check-package.sh"

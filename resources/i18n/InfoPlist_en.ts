@@ -39,6 +39,18 @@
         <translation>Unknown</translation>
     </message>
     <!-- Tool tips of the player window's buttons -->
+    <message id="player.recover">
+        <source>Recover</source>
+        <translation>Recover</translation>
+    </message>
+    <message id="player.recover_all">
+        <source>Recover %1 cut-off recordings</source>
+        <translation>Recover %1 cut-off recordings</translation>
+    </message>
+    <message id="player.cancel">
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
     <message id="player.play">
         <source>Play</source>
         <translation>Play</translation>
@@ -126,6 +138,27 @@
     <message id="player.map">
         <source>Map</source>
         <translation>Map</translation>
+    </message>
+    <message id="player.trips">
+        <source>Drives</source>
+        <translation>Drives</translation>
+    </message>
+    <!-- Drives panel, right of a drive's times: %1 km, %2 top km/h, %3 events -->
+    <message id="trips.drive">
+        <source>%1 km · %2 km/h · %3 events</source>
+        <translation>%1 km · %2 km/h · %3 events</translation>
+    </message>
+    <message id="trips.parking">
+        <source>parked · %1 events</source>
+        <translation>parked · %1 events</translation>
+    </message>
+    <message id="trips.reading">
+        <source>Reading the drives: %1 recordings</source>
+        <translation>Reading the drives: %1 recordings</translation>
+    </message>
+    <message id="trips.summary">
+        <source>%1 drives, %2 parked; click a time line to play</source>
+        <translation>%1 drives, %2 parked; click a time line to play</translation>
     </message>
     <!-- Settings window -->
     <message id="setting.window_title">
@@ -1000,6 +1033,24 @@
         <source>The recording could not be played.</source>
         <translation>The recording could not be played.</translation>
     </message>
+    <message id="msg.cut_off">
+        <source>This recording was cut off: the camera probably lost power before it could finish it.</source>
+        <translation>This recording was cut off: the camera probably lost power before it could finish it.</translation>
+    </message>
+    <message id="msg.cut_off_recover">
+        <source>%1
+Recover it? What the camera wrote goes into a new recording in the RECOVERED folder beside it; the original stays as it is.</source>
+        <translation>%1
+Recover it? What the camera wrote goes into a new recording in the RECOVERED folder beside it; the original stays as it is.</translation>
+    </message>
+    <message id="msg.recovering">
+        <source>Recovering cut-off recordings…</source>
+        <translation>Recovering cut-off recordings…</translation>
+    </message>
+    <message id="msg.recovered">
+        <source>%1 of %2 cut-off recordings recovered.</source>
+        <translation>%1 of %2 cut-off recordings recovered.</translation>
+    </message>
     <message id="msg.play_timeout">
         <source>The recording did not start playing.</source>
         <translation>The recording did not start playing.</translation>
@@ -1099,6 +1150,72 @@
     <message id="msg.config_kept_at">
         <source>The card's settings file is kept at %1.</source>
         <translation>The card's settings file is kept at %1.</translation>
+    </message>
+    <message id="card.open">
+        <source>Open</source>
+        <translation>Open</translation>
+    </message>
+    <message id="card.dismiss">
+        <source>Dismiss</source>
+        <translation>Dismiss</translation>
+    </message>
+    <message id="card.inserted_fmt">
+        <source>A dashcam card was inserted: %1</source>
+        <translation>A dashcam card was inserted: %1</translation>
+    </message>
+    <message id="card.removed">
+        <source>The card was removed. Its recordings can no longer be played.</source>
+        <translation>The card was removed. Its recordings can no longer be played.</translation>
+    </message>
+    <message id="filelist.card_removed">
+        <source>The card was removed.
+Insert it again or open another folder.</source>
+        <translation>The card was removed.
+Insert it again or open another folder.</translation>
+    </message>
+    <message id="player.preferences">
+        <source>Preferences: map tiles</source>
+        <translation>Preferences: map tiles</translation>
+    </message>
+    <message id="prefs.title">
+        <source>Preferences</source>
+        <translation>Preferences</translation>
+    </message>
+    <message id="prefs.map_tiles">
+        <source>Map tiles</source>
+        <translation>Map tiles</translation>
+    </message>
+    <message id="prefs.tiles_online">
+        <source>OpenStreetMap online; tiles once seen stay available offline</source>
+        <translation>OpenStreetMap online; tiles once seen stay available offline</translation>
+    </message>
+    <message id="prefs.tiles_kept">
+        <source>Only tiles seen before (never uses the network)</source>
+        <translation>Only tiles seen before (never uses the network)</translation>
+    </message>
+    <message id="prefs.tiles_mbtiles">
+        <source>Tiles from an MBTiles file (no network):</source>
+        <translation>Tiles from an MBTiles file (no network):</translation>
+    </message>
+    <message id="prefs.choose">
+        <source>Choose…</source>
+        <translation>Choose…</translation>
+    </message>
+    <message id="prefs.choose_mbtiles">
+        <source>Choose an MBTiles file</source>
+        <translation>Choose an MBTiles file</translation>
+    </message>
+    <message id="prefs.mbtiles_filter">
+        <source>MBTiles files (*.mbtiles);;All files (*)</source>
+        <translation>MBTiles files (*.mbtiles);;All files (*)</translation>
+    </message>
+    <message id="prefs.mbtiles_unusable_fmt">
+        <source>This file cannot be used as map tiles: %1</source>
+        <translation>This file cannot be used as map tiles: %1</translation>
+    </message>
+    <message id="prefs.store_fmt">
+        <source>Tiles seen online are kept in %1</source>
+        <translation>Tiles seen online are kept in %1</translation>
     </message>
 </context>
 </TS>

@@ -88,8 +88,9 @@ QImage preview(qreal ratio)
     drawCentred(painter, "v2_rear_logo", QRect(560, 160, 330, 150));
 
     // Side tabs over the table with its kind icons.
-    TKImage::named("record_p").draw(painter, QRectF(560, 10, 165, 32));
-    TKImage::named("information_n").draw(painter, QRectF(725, 10, 165, 32));
+    TKImage::named("record_p").draw(painter, QRectF(560, 10, 111, 32));
+    TKImage::named("information_n").draw(painter, QRectF(671, 10, 111, 32));
+    TKImage::named("trips_n").draw(painter, QRectF(782, 10, 111, 32));
     const char *const cars[] = {"car_front_alwa", "car_rear_alwa", "car_front_motion", "car_rear_event"};
     painter.setPen(QColor(0xc9, 0xcc, 0xd1));
     for (int row = 0; row < 4; ++row) {

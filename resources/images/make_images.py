@@ -125,6 +125,8 @@ GLYPHS = {
     "minimize": [stroke("M6 12 H18", 2.2)],
     "map": [stroke("M12 21 C12 21 5.5 14.5 5.5 9.8 A6.5 6.5 0 0 1 18.5 9.8 C18.5 14.5 12 21 12 21 Z", 1.8),
             fill("M9.6 9.8 A2.4 2.4 0 1 0 14.4 9.8 A2.4 2.4 0 1 0 9.6 9.8 Z")],
+    "trips": [stroke("M3.5 8 H9.5 M13 8 H20.5 M3.5 16 H6.5 M10 16 H20.5", 2.6),
+              fill("M10.2 3.5 L13.8 3.5 L12 6.2 Z")],
     "list": [stroke("M9 7 H20 M9 12 H20 M9 17 H20"),
              fill("M3.5 7 A1.5 1.5 0 1 0 6.5 7 A1.5 1.5 0 1 0 3.5 7 Z M3.5 12 A1.5 1.5 0 1 0 6.5 12 A1.5 1.5 0 1 0 3.5 12 Z "
                   "M3.5 17 A1.5 1.5 0 1 0 6.5 17 A1.5 1.5 0 1 0 3.5 17 Z")],
@@ -285,8 +287,8 @@ def strips():
 
 
 def side_tabs():
-    width, height = 167, 32
-    for base, glyph_name in (("record", "list"), ("information", "map")):
+    width, height = 111, 32
+    for base, glyph_name in (("record", "list"), ("information", "map"), ("trips", "trips")):
         for state in ("n", "p"):
             if state == "p":
                 defs = linear("tab", "#30343b", "#262a30")

@@ -1,10 +1,16 @@
 // tovik-viewer: plays the recordings of a dashcam card. An optional argument
 // names a folder to open at start; --settings FILE edits a config.bin alone.
 // The one place that wires the viewer and the settings window together.
+#include "disk/TKUDisks2Service.h"
 #include "settings/VRDSettingController.h"
 #include "viewer/VRDAppDelegate.h"
 #include "widgets/TKImage.h"
 #include "widgets/TKLocalization.h"
+#include "widgets/TKTileSchemeHandler.h"
+
+extern "C" {
+#include <libavutil/log.h>
+}
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -15,13 +21,18 @@ int main(int argc, char **argv)
 {
     // Qt WebEngine and video views moved between windows share GL contexts.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    // The map page's tile scheme must be known before the web engine starts.
+    TKTileSchemeHandler::registerScheme();
     QApplication application(argc, argv);
     // libmpv parses numbers with the C locale.
     std::setlocale(LC_NUMERIC, "C");
+    // Recovery tries out frames with libavcodec; the ones it rejects are no errors.
+    av_log_set_level(AV_LOG_QUIET);
     QCoreApplication::setOrganizationName(QStringLiteral("Tovik"));
     QCoreApplication::setApplicationName(QStringLiteral("tovik-viewer"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TOVIK_VERSION));
     QGuiApplication::setApplicationDisplayName(QStringLiteral("Tovik Viewer"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("tovik-viewer"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.tovik.Viewer"));
     QGuiApplication::setWindowIcon(TKImage::named(QStringLiteral("app_icon")).icon());
 
     QCommandLineParser parser;
@@ -51,6 +62,7 @@ int main(int argc, char **argv)
 
     VRDAppDelegate::Options options;
     options.makeSettingsWindow = [](QWidget *parent) { return new VRDSettingController(parent); };
+    options.diskService = std::make_shared<TKUDisks2Service>();
     VRDAppDelegate appDelegate(std::move(options));
     appDelegate.applicationDidFinishLaunching();
     appDelegate.window().show();
@@ -62,6 +74,8 @@ int main(int argc, char **argv)
             return 2;
         }
         appDelegate.openMediaDirectory(folder.absoluteFilePath());
+    } else {
+        appDelegate.openRememberedFolder();
     }
     return application.exec();
 }

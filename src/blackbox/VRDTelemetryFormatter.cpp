@@ -175,7 +175,7 @@ std::string csv(const VRDBlackBoxSnapshot &samples)
     return out;
 }
 
-std::string gpx(const VRDBlackBoxSnapshot &samples)
+std::string gpx(const VRDBlackBoxSnapshot &samples, const std::vector<std::string> &pointTimes)
 {
     std::string out = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
                       "<gpx version=\"1.1\" creator=\"tovik\" xmlns=\"http://www.topografix.com/GPX/1/1\" "
@@ -184,9 +184,10 @@ std::string gpx(const VRDBlackBoxSnapshot &samples)
     for (std::size_t i = 0; i < samples.RecordFixIndexes.size(); ++i) {
         const VRDGpsData &fix = recordFix(samples, i);
         const std::optional<Position> where = position(fix);
-        if (!where)
+        if (!where || i >= pointTimes.size() || pointTimes[i].empty())
             continue;
         out += "      <trkpt lat=\"" + number(where->latitude) + "\" lon=\"" + number(where->longitude) + "\">\n";
+        out += "        <time>" + pointTimes[i] + "</time>\n";
         out += "        <sat>" + std::to_string(fix.SatelliteUsedCount) + "</sat>\n";
         if (std::isfinite(fix.HDOP))
             out += "        <hdop>" + number(fix.HDOP) + "</hdop>\n";

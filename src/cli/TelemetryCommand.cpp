@@ -5,19 +5,35 @@
 #include "cli/CliArguments.h"
 #include "cli/CliLog.h"
 #include "cli/CliOutput.h"
+#include "trips/VRDRecordingTrackReader.h"
+#include "trips/VRDSampleTimes.h"
+#include "trips/VRDUtcText.h"
 
 #include <QCommandLineParser>
 #include <QFile>
 #include <QFileInfo>
 
 namespace cli {
+namespace {
+
+// Each sample's UTC time as GPX text, empty where it has none.
+std::vector<std::string> pointTimes(const std::string &path)
+{
+    const VRDRecordingTrack track = VRDRecordingTrackReader::read(path);
+    std::vector<std::string> texts;
+    for (const std::optional<double> &time : VRDSampleTimes::utc(path, track, VRDSampleTimes::profileFor(path)))
+        texts.push_back(time ? VRDUtcText::iso(*time) : std::string());
+    return texts;
+}
+
+} // namespace
 
 int runTelemetry(const QStringList &arguments)
 {
     QCommandLineParser parser;
     const QCommandLineOption jsonOption("json", "every list as JSON");
     const QCommandLineOption csvOption("csv", "one CSV row per sample");
-    const QCommandLineOption gpxOption("gpx", "the record positions as a GPX 1.1 track");
+    const QCommandLineOption gpxOption("gpx", "the record positions as a GPX 1.1 track with UTC times");
     const std::optional<QString> argument = parseSingleArgument(parser, arguments, {
         "Show the G-sensor and GPS samples embedded in a recording.", "FILE", "the recording (.mp4) to read",
         {jsonOption, csvOption, gpxOption}});
@@ -45,7 +61,7 @@ int runTelemetry(const QStringList &arguments)
     else if (parser.isSet(csvOption))
         text = VRDTelemetryFormatter::csv(*samples);
     else if (parser.isSet(gpxOption))
-        text = VRDTelemetryFormatter::gpx(*samples);
+        text = VRDTelemetryFormatter::gpx(*samples, pointTimes(QFile::encodeName(path).toStdString()));
     else
         text = VRDTelemetryFormatter::summary(*samples);
     if (!text.empty() && text.back() == '\n')

@@ -7,12 +7,13 @@
 #include "cli/DrvinfoCommand.h"
 #include "cli/FormatCommand.h"
 #include "cli/ListCommand.h"
+#include "cli/RepairCommand.h"
 #include "cli/TelemetryCommand.h"
+#include "cli/TripsCommand.h"
 
 #include <QCoreApplication>
 #include <QStringList>
 
-#include <array>
 #include <clocale>
 
 namespace {
@@ -27,7 +28,7 @@ struct Command {
 
 // Each entry's function lives in <Name>Command.cpp and takes the arguments
 // after the sub-command name.
-const std::array<Command, 7> kCommands{{
+const Command kCommands[] = {
     {"list", "list the recordings of a folder and their front/rear pairs", cli::runList},
     {"config", "show, change or create a config.bin", cli::runConfig},
     {"drvinfo", "show or export the drive-information log", cli::runDrvinfo},
@@ -35,7 +36,9 @@ const std::array<Command, 7> kCommands{{
     {"disks", "list the USB card volumes and the one taken as the dashcam's card", cli::runDisks},
     {"format", "format a card for the dashcam, keeping its config.bin", cli::runFormat},
     {"telemetry", "show the G-sensor and GPS samples embedded in a recording", cli::runTelemetry},
-}};
+    {"trips", "group a card's recordings into drives and parking spans", cli::runTrips},
+    {"repair", "recover recordings cut off by a power loss into RECOVERED/", cli::runRepair},
+};
 
 int printUsage()
 {

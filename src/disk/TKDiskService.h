@@ -3,6 +3,7 @@
 #include "disk/TKVolumeDescription.h"
 #include "io/TKResult.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -23,4 +24,9 @@ public:
     virtual TKStatus<> mount(const TKVolumeDescription &volume) = 0;
     virtual TKStatus<> unmount(const TKVolumeDescription &volume) = 0;
     virtual TKStatus<> setLabel(const TKVolumeDescription &volume, const std::string &label) = 0;
+
+    // Called, on the thread that set it, whenever a volume may have appeared,
+    // gone or been mounted or unmounted; listVolumes tells what changed. The
+    // default service never calls it. An empty handler stops the calls.
+    virtual void setVolumesChangedHandler(std::function<void()> handler) { static_cast<void>(handler); }
 };

@@ -4,7 +4,7 @@
 
 long clusterSizeByVolumeSizeInKB(std::uint64_t volumeSize)
 {
-    return (volumeSize >> 30) < 7 ? 32 : 128;
+    return (volumeSize >> 30) < 7 ? kTKSectorsPerClusterChoices[0] : kTKSectorsPerClusterChoices[1];
 }
 
 std::vector<std::string> TKFormatCommandArguments(const std::string &devicePath, long sectorsPerCluster,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -7,6 +8,9 @@
 
 // The file system the dashcam expects: FAT32 labelled "TOVIK", two FATs,
 // backup boot sector 6, exactly 32 reserved sectors.
+
+// The cluster sizes a card may get, in sectors: the small one below 7 GiB.
+inline constexpr std::array<long, 2> kTKSectorsPerClusterChoices{32, 128};
 
 // Sectors per cluster for a card of that many bytes: 32 below 7 GiB, else 128.
 long clusterSizeByVolumeSizeInKB(std::uint64_t volumeSize);

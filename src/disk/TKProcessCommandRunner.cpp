@@ -10,6 +10,11 @@
 
 #include <unistd.h>
 
+TKProcessCommandRunner::TKProcessCommandRunner(TKFormatHelperInstallation formatHelper)
+    : m_formatHelper(std::move(formatHelper))
+{
+}
+
 QString TKProcessCommandRunner::findProgram(const QString &name)
 {
     if (name.startsWith('/'))
@@ -33,8 +38,9 @@ TKCommandResult TKProcessCommandRunner::run(const std::vector<std::string> &argu
     for (std::size_t i = 1; i < arguments.size(); ++i)
         programArguments << QString::fromStdString(arguments[i]);
 
-    const QString program = findProgram(name);
     const bool throughPkexec = asAdministrator && geteuid() != 0;
+    const std::optional<std::string> helper = throughPkexec ? m_formatHelper.helperFor(arguments) : std::nullopt;
+    const QString program = helper ? QString::fromStdString(*helper) : findProgram(name);
     QString launcher = program;
     if (throughPkexec) {
         launcher = findProgram("pkexec");

@@ -1,6 +1,7 @@
 #include "disk/TKUDisks2Service.h"
 
 #include "disk/TKDiskLog.h"
+#include "disk/TKUDisks2Signals.h"
 
 #include <QDBusArgument>
 #include <QDBusMessage>
@@ -92,6 +93,15 @@ TKUDisks2Service::TKUDisks2Service(QDBusConnection connection, std::chrono::mill
     : m_connection(std::move(connection))
     , m_mountRetryDelay(mountRetryDelay)
 {
+}
+
+TKUDisks2Service::~TKUDisks2Service() = default;
+
+void TKUDisks2Service::setVolumesChangedHandler(std::function<void()> handler)
+{
+    m_signals.reset();
+    if (handler)
+        m_signals = std::make_unique<TKUDisks2Signals>(m_connection, std::move(handler));
 }
 
 TKVolumeListing TKUDisks2Service::listVolumes()

@@ -2,6 +2,7 @@
 
 #include "media/VRDMediaNamePrefix.h"
 #include "media/VRDPathParts.h"
+#include "media/VRDRecoveredPreference.h"
 
 #include <algorithm>
 #include <cctype>
@@ -88,6 +89,7 @@ VRDMediaCatalog VRDMediaWalker::walk(const std::string &directoryPath, std::stop
 {
     VRDMediaWalker walker(std::move(stop));
     const bool listed = walker.eachDir(withoutTrailingSlashes(directoryPath));
+    VRDRecoveredPreference::preferRecovered(walker.m_collected);
     std::stable_sort(walker.m_collected.begin(), walker.m_collected.end(),
         [](const auto &a, const auto &b) { return a->compareDate(*b) < 0; });
     VRDMediaCatalog catalog(directoryPath, listed);

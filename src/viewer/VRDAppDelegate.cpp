@@ -3,24 +3,35 @@
 #include "player/VRDMpvEngine.h"
 #include "player/VRDVideoView.h"
 #include "ui_VRDMainWindow.h"
+#include "disk/TKVolumeChanges.h"
+#include "maps/TKMapSource.h"
+#include "viewer/VRDCardBar.h"
+#include "viewer/VRDCardWatcher.h"
 #include "viewer/VRDConcurrentMediaWalkRunner.h"
 #include "viewer/VRDDualPlaybackController.h"
 #include "viewer/VRDLanguagePreference.h"
 #include "viewer/VRDLoadingController.h"
 #include "viewer/VRDMediaTableModel.h"
 #include "viewer/VRDPlayInfo.h"
+#include "viewer/VRDRecoveryController.h"
 #include "viewer/VRDPlaybackKeys.h"
+#include "viewer/VRDPreferencesDialog.h"
 #include "viewer/VRDSensorDisplay.h"
 #include "viewer/VRDStillCapture.h"
 #include "viewer/VRDSystemCaptureDialogs.h"
 #include "viewer/VRDTimeSetupController.h"
+#include "viewer/VRDTripsController.h"
+#include "viewer/VRDTripsView.h"
+#include "viewer/VRDViewerSettings.h"
 #include "viewer/VRDWindowLayout.h"
 #include "widgets/TKImage.h"
 #include "widgets/TKImageButton.h"
 #include "widgets/TKLocalization.h"
 #include "widgets/TKMapPage.h"
 
+#include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QScreen>
@@ -55,6 +66,14 @@ VRDAppDelegate::~VRDAppDelegate()
 void VRDAppDelegate::applicationWillTerminate()
 {
     m_playback->stopPlay();
+    rememberWindowSize();
+}
+
+void VRDAppDelegate::rememberWindowSize()
+{
+    // A full-screen size is not the window's own.
+    if (!m_window.isFullScreen() && !m_window.isMinimized())
+        VRDViewerSettings(m_settings).setWindowSize(m_window.size());
 }
 
 QWidget *VRDAppDelegate::video1View() const
@@ -165,9 +184,11 @@ void VRDAppDelegate::setupInitialValues()
             &VRDAppDelegate::clickMediaListViewButton);
     connect(m_ui->informationButtonImageView, &QPushButton::clicked, this,
             &VRDAppDelegate::clickMapViewButton);
+    connect(m_ui->tripsButtonImageView, &QPushButton::clicked, this, &VRDAppDelegate::clickTripsViewButton);
     connect(m_ui->closeButton, &QPushButton::clicked, this, &VRDAppDelegate::closeWindow);
     connect(m_ui->settingsButton, &QPushButton::clicked, this, &VRDAppDelegate::showSettingPanel);
     connect(m_ui->timeSetupButton, &QPushButton::clicked, this, &VRDAppDelegate::showTimeSetupPanel);
+    connect(m_ui->preferencesButton, &QPushButton::clicked, this, &VRDAppDelegate::showPreferences);
     connect(m_ui->minimizeButton, &QPushButton::clicked, &m_window, &QWidget::showMinimized);
     connect(m_ui->fullScreenButton, &QPushButton::clicked, &m_window, &CustomWindow::toggleFullScreen);
     connect(m_ui->leaveFullScreenButton, &QPushButton::clicked, &m_window,
@@ -183,13 +204,103 @@ void VRDAppDelegate::setupInitialValues()
     m_windowLayout = std::make_unique<VRDWindowLayout>(*m_ui);
     m_windowLayout->setRightViewMode(VRDWindowLayout::MediaList);
     m_windowLayout->updateSideViewButton();
-    setVolume(kInitialVolume);
+    setVolume(VRDViewerSettings(m_settings).volume(kInitialVolume));
+    connect(this, &VRDAppDelegate::volumeChanged, this,
+            [this](int volume) { VRDViewerSettings(m_settings).setVolume(volume); });
     m_playInfo->setIsPlaying(false);
     m_ui->videoContainerView->hide();
     m_ui->subVideoContainerView->hide();
     loadMapPage();
+    m_tripsController = new VRDTripsController(*m_ui->tripsView, m_mapPage, this);
+    connect(m_tripsController, &VRDTripsController::momentRequested, this, &VRDAppDelegate::playMoment);
     connectPlaybackControls();
+    watchCards();
     layoutWindow();
+}
+
+void VRDAppDelegate::watchCards()
+{
+    m_cardBar = new VRDCardBar(m_ui->_backgroundBox);
+    m_ui->backgroundLayout->insertWidget(m_ui->backgroundLayout->indexOf(m_ui->_bodyBox), m_cardBar);
+    connect(m_cardBar, &VRDCardBar::openRequested, this, &VRDAppDelegate::openMediaDirectory);
+    m_ui->cardGoneLabel->setText(TKLocalizedString("filelist.card_removed"));
+    connect(&m_folderWatch, &QFileSystemWatcher::directoryChanged, this, &VRDAppDelegate::folderChanged);
+    if (!m_options.diskService)
+        return;
+    m_cardWatcher = new VRDCardWatcher(m_options.diskService, this);
+    connect(m_cardWatcher, &VRDCardWatcher::cardMounted, this, &VRDAppDelegate::cardMounted);
+    connect(m_cardWatcher, &VRDCardWatcher::volumeUnmounted, this, &VRDAppDelegate::volumeUnmounted);
+}
+
+void VRDAppDelegate::cardMounted(const QString &mountPath, const QString &label)
+{
+    m_cardBar->offerCard(mountPath, label);
+}
+
+void VRDAppDelegate::volumeUnmounted(const QString &mountPath)
+{
+    if (m_cardBar->offeredFolder() == mountPath)
+        m_cardBar->hide();
+    const std::string folder = m_mediaList.directoryPath();
+    if (!m_cardGone && !folder.empty() && TKPathIsInside(folder, mountPath.toStdString()))
+        openFolderVanished();
+}
+
+void VRDAppDelegate::folderChanged(const QString &path)
+{
+    if (!m_cardGone && path == QString::fromStdString(m_mediaList.directoryPath()) && !QFileInfo(path).isDir())
+        openFolderVanished();
+}
+
+void VRDAppDelegate::openFolderVanished()
+{
+    qInfo("the open folder is gone: %s", m_mediaList.directoryPath().c_str());
+    m_cardGone = true;
+    emit stopPlayRequested();
+    // A start that was still loading will never see its first frame.
+    m_loadingController->hideLoading();
+    // Walked again, the vanished folder lists nothing, so no row names a file that is gone.
+    m_mediaList.setDirectoryPath(m_mediaList.directoryPath());
+    m_cardBar->reportCardGone();
+    updateCardGoneLabel();
+}
+
+void VRDAppDelegate::updateCardGoneLabel()
+{
+    m_ui->cardGoneLabel->setVisible(m_cardGone && m_windowLayout->rightViewMode() == VRDWindowLayout::MediaList);
+}
+
+VRDPreferencesDialog *VRDAppDelegate::preferencesDialog() const
+{
+    return m_preferencesDialog.data();
+}
+
+bool VRDAppDelegate::openRememberedFolder()
+{
+    const std::optional<QString> folder = VRDViewerSettings(m_settings).lastFolder();
+    if (!folder)
+        return false;
+    openMediaDirectory(*folder);
+    return true;
+}
+
+void VRDAppDelegate::showPreferences()
+{
+    if (m_preferencesDialog) {
+        m_preferencesDialog->raise();
+        m_preferencesDialog->activateWindow();
+        return;
+    }
+    m_preferencesDialog = new VRDPreferencesDialog(TKMapSource::load(m_settings), &m_window);
+    m_preferencesDialog->setAttribute(Qt::WA_DeleteOnClose);
+    VRDPreferencesDialog *dialog = m_preferencesDialog;
+    connect(dialog, &QDialog::accepted, this, [this, dialog] {
+        const TKMapSource source = dialog->source();
+        source.save(m_settings);
+        if (m_mapPage != nullptr)
+            m_mapPage->setMapSource(source);
+    });
+    dialog->open();
 }
 
 void VRDAppDelegate::connectPlaybackControls()
@@ -211,6 +322,9 @@ void VRDAppDelegate::connectPlaybackControls()
     VRDDualPlaybackController *playback = m_playback.get();
     connect(this, &VRDAppDelegate::changeAndPlayRequested, playback, &VRDDualPlaybackController::changeAndPlay);
     connect(this, &VRDAppDelegate::stopPlayRequested, playback, &VRDDualPlaybackController::stopPlay);
+    m_recovery = new VRDRecoveryController(*this, *ui.recoverAllButton);
+    connect(playback, &VRDDualPlaybackController::cutOffRecordingFailed, m_recovery, &VRDRecoveryController::playbackFailed);
+    connect(this, &VRDAppDelegate::mediaListReloaded, m_recovery, &VRDRecoveryController::mediaListReloaded);
     const auto onClick = [](QAbstractButton *button, auto *receiver, auto action) {
         connect(button, &QAbstractButton::clicked, receiver, [receiver, action] { (receiver->*action)(); });
     };
@@ -313,11 +427,21 @@ void VRDAppDelegate::applicationDidFinishLaunching()
     QSettings settings;
     VRDLanguagePreference::logAndPreferEnglish(settings);
 
+    // The first run opens at the launch size, later runs at the last one.
+    const std::optional<QSize> remembered = VRDViewerSettings(m_settings).windowSize(minWindowSize);
     const QScreen *screen = m_window.screen();
-    if (screen != nullptr)
-        m_window.setGeometry(minWindowFrame(screen->availableGeometry()));
-    else
-        m_window.resize(minWindowSize);
+    if (screen != nullptr) {
+        const QRect available = screen->availableGeometry();
+        QRect frame = minWindowFrame(available);
+        if (remembered) {
+            // Never larger than the screen, unless the screen is below the minimum anyway.
+            frame.setSize(remembered->boundedTo(available.size().expandedTo(minWindowSize)));
+            frame.moveCenter(available.center());
+        }
+        m_window.setGeometry(frame);
+    } else {
+        m_window.resize(remembered.value_or(minWindowSize));
+    }
     m_window.setInitialFrame(m_window.geometry());
     m_playback->resetMediaIndex();
     connect(m_ui->mediaListTableView, &QTableView::doubleClicked, this,
@@ -354,6 +478,15 @@ void VRDAppDelegate::openMediaDirectoryDialog()
 void VRDAppDelegate::openMediaDirectory(const QString &path)
 {
     emit stopPlayRequested();
+    m_cardGone = false;
+    updateCardGoneLabel();
+    if (m_cardBar->offeredFolder() == path)
+        m_cardBar->hide();
+    if (!m_folderWatch.directories().isEmpty())
+        m_folderWatch.removePaths(m_folderWatch.directories());
+    if (!m_folderWatch.addPath(path))
+        qInfo("the folder is not watched for removal: %s", qUtf8Printable(path));
+    VRDViewerSettings(m_settings).setLastFolder(path);
     m_mediaList.setDirectoryPath(path.toStdString());
 }
 
@@ -362,18 +495,49 @@ void VRDAppDelegate::mediaListChanged(VRDMediaList &)
     m_windowLayout->setRightViewMode(VRDWindowLayout::MediaList);
     m_windowLayout->updateSideViewButton();
     m_mediaTableModel->reload();
+    m_tripsController->openFolder(QFile::decodeName(QByteArray::fromStdString(m_mediaList.directoryPath())));
+    emit mediaListReloaded();
+    updateCardGoneLabel();
+}
+
+void VRDAppDelegate::clickTripsViewButton()
+{
+    if (m_windowLayout->setRightViewMode(VRDWindowLayout::Trips))
+        m_windowLayout->updateSideViewButton();
+}
+
+void VRDAppDelegate::playMoment(const QString &path, double offsetSeconds)
+{
+    const std::string wanted = QFile::encodeName(path).toStdString();
+    for (std::size_t row = 0; row < m_mediaList.count(); ++row) {
+        const std::shared_ptr<const VRDMedia> media = m_mediaList.mediaAtIndex(row);
+        if (!media || media->path() != wanted)
+            continue;
+        // The engines know the recording's length once it plays.
+        auto started = std::make_shared<QMetaObject::Connection>();
+        *started = connect(m_playback.get(), &VRDDualPlaybackController::playbackStarted, this, [this, started, offsetSeconds] {
+            disconnect(*started);
+            const qint64 length = m_player1->length();
+            if (length > 0 && offsetSeconds > 0)
+                m_playback->videoPositionSliderMoved(std::clamp(offsetSeconds * 1000.0 / static_cast<double>(length), 0.0, 0.95));
+        });
+        emit changeAndPlayRequested(static_cast<int>(row));
+        return;
+    }
 }
 
 void VRDAppDelegate::clickMediaListViewButton()
 {
     if (m_windowLayout->setRightViewMode(VRDWindowLayout::MediaList))
         m_windowLayout->updateSideViewButton();
+    updateCardGoneLabel();
 }
 
 void VRDAppDelegate::clickMapViewButton()
 {
     if (m_windowLayout->setRightViewMode(VRDWindowLayout::Map))
         m_windowLayout->updateSideViewButton();
+    updateCardGoneLabel();
 }
 
 void VRDAppDelegate::showDialog(DialogKind kind, const DialogFactory &make)

@@ -4,9 +4,11 @@
 #include "media/VRDMediaListDelegate.h"
 #include "viewer/CustomWindow.h"
 
+#include <QFileSystemWatcher>
 #include <QObject>
 #include <QPointer>
 #include <QRect>
+#include <QSettings>
 #include <functional>
 #include <memory>
 
@@ -15,7 +17,11 @@ class VRDMainWindow;
 }
 class QDialog;
 class QWebEngineView;
+class TKDiskService;
 class TKMapPage;
+class VRDCardBar;
+class VRDCardWatcher;
+class VRDPreferencesDialog;
 class VRDCaptureDialogs;
 class VRDConcurrentMediaWalkRunner;
 class VRDDualPlaybackController;
@@ -23,9 +29,11 @@ class VRDLoadingController;
 class VRDMediaEngine;
 class VRDMediaTableModel;
 class VRDPlayInfo;
+class VRDRecoveryController;
 class VRDScrollableVideoContainerView;
 class VRDSensorDisplay;
 class VRDStillCapture;
+class VRDTripsController;
 class VRDWindowLayout;
 
 // Owns the main window and the objects that live as long as it: the play
@@ -57,6 +65,8 @@ public:
         // The settings window lives beside the viewer, not below it, so the
         // application hands in how to make it; without it the button does nothing.
         DialogFactory makeSettingsWindow;
+        // Tells of inserted and pulled cards; none when empty.
+        std::shared_ptr<TKDiskService> diskService;
     };
 
     explicit VRDAppDelegate(Options options, QObject *parent = nullptr);
@@ -82,8 +92,14 @@ public:
     VRDDualPlaybackController &playback() { return *m_playback; }
     VRDSensorDisplay &sensorDisplay() { return *m_sensorDisplay; }
     VRDStillCapture &stillCapture() { return *m_stillCapture; }
+    VRDTripsController &tripsController() { return *m_tripsController; }
     // Null without a map page.
     TKMapPage *mapPage() const { return m_mapPage; }
+    VRDCardBar &cardBar() { return *m_cardBar; }
+    // The open folder went away (card pulled) and the list says so.
+    bool isCardGone() const { return m_cardGone; }
+    // Null unless the preferences are open.
+    VRDPreferencesDialog *preferencesDialog() const;
 
     qint64 mediaIndex() const;
     int volume() const { return m_volume; }
@@ -93,8 +109,16 @@ public slots:
     void openMediaDirectoryDialog();
     // Opens the folder as the dialog does once a folder is chosen.
     void openMediaDirectory(const QString &path);
+    // Opens the folder of the last run if it still exists; false when there is none.
+    bool openRememberedFolder();
+    // Opens the preferences (map tiles) beside the window, or brings them forward.
+    void showPreferences();
     void clickMediaListViewButton();
     void clickMapViewButton();
+    void clickTripsViewButton();
+    // Plays the recording at `path` (a path of the library) from that many
+    // seconds after its first sample.
+    void playMoment(const QString &path, double offsetSeconds);
     // Opens the settings window, or brings it forward when it is open.
     void showSettingPanel();
     // Opens the clock setup window, or brings it forward when it is open.
@@ -109,6 +133,8 @@ signals:
     void stopPlayRequested();
     // A row of the recording table was double-clicked.
     void changeAndPlayRequested(int row);
+    // The library of the folder was read (again) and the table shows it.
+    void mediaListReloaded();
 
 private:
     void mediaListChanged(VRDMediaList &mediaList) override;
@@ -125,9 +151,19 @@ private:
     void connectPlaybackControls();
     // The window's content changed size: the shown video scale follows.
     void contentResized();
+    void watchCards();
+    // A card is mounted while the viewer runs: offered in the bar, never opened unasked.
+    void cardMounted(const QString &mountPath, const QString &label);
+    void volumeUnmounted(const QString &mountPath);
+    void folderChanged(const QString &path);
+    // The open folder is gone: playback stops and the list says so.
+    void openFolderVanished();
+    void updateCardGoneLabel();
+    void rememberWindowSize();
     bool eventFilter(QObject *watched, QEvent *event) override;
 
     Options m_options;
+    QSettings m_settings;
     CustomWindow m_window;
     std::unique_ptr<Ui::VRDMainWindow> m_ui;
     std::unique_ptr<VRDConcurrentMediaWalkRunner> m_walkRunner;
@@ -146,11 +182,18 @@ private:
     std::shared_ptr<VRDCaptureDialogs> m_captureDialogs;
     std::unique_ptr<VRDDualPlaybackController> m_playback;
     std::unique_ptr<VRDStillCapture> m_stillCapture;
+    VRDTripsController *m_tripsController = nullptr;
+    VRDRecoveryController *m_recovery = nullptr;
     // The settings or clock window: one of them at a time, brought forward
     // when asked for again.
     enum class DialogKind { Settings, TimeSetup };
     void showDialog(DialogKind kind, const DialogFactory &make);
 
+    VRDCardBar *m_cardBar = nullptr;
+    VRDCardWatcher *m_cardWatcher = nullptr;
+    QFileSystemWatcher m_folderWatch;
+    bool m_cardGone = false;
+    QPointer<VRDPreferencesDialog> m_preferencesDialog;
     // The last dialog window opened (settings or clock setup); it deletes itself on close.
     QPointer<QDialog> m_lastDialogController;
     DialogKind m_lastDialogKind = DialogKind::Settings;

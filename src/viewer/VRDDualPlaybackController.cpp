@@ -3,6 +3,7 @@
 #include "blackbox/VRDBlackBoxData.h"
 #include "media/VRDMediaPathDirection.h"
 #include "player/VRDMediaEngine.h"
+#include "repair/VRDRecordingRepairer.h"
 #include "ui_VRDMainWindow.h"
 #include "viewer/VRDAppDelegate.h"
 #include "viewer/VRDLoadingController.h"
@@ -14,6 +15,7 @@
 #include "widgets/TKLocalization.h"
 
 #include <QEvent>
+#include <QFile>
 #include <QFileInfo>
 #include <QFutureWatcher>
 #include <QScreen>
@@ -298,9 +300,11 @@ void VRDDualPlaybackController::mediaPlayerTimeChanged(VRDMediaEngine *engine)
     }
 }
 
-void VRDDualPlaybackController::engineFailed(VRDMediaEngine *engine, const QString &filePath,
+void VRDDualPlaybackController::engineFailed(VRDMediaEngine *engine, const QString &failedPath,
                                              const QString &message)
 {
+    // A copy: the engine's own path, which may be passed here, is cleared below.
+    const QString filePath = failedPath;
     qInfo("playback of %s failed: %s", qUtf8Printable(filePath), qUtf8Printable(message));
     const bool failedToPlay = engine->state() == State::Error || m_waitingForPlayStart;
     if (!failedToPlay || filePath.isEmpty())
@@ -338,6 +342,10 @@ void VRDDualPlaybackController::giveUpPendingStart()
 
 void VRDDualPlaybackController::reportFailure(const QString &filePath, const QString &message)
 {
+    if (VRDRecordingRepairer::isCutOff(QFile::encodeName(filePath).toStdString())) {
+        emit cutOffRecordingFailed(filePath);
+        return;
+    }
     TKShowAlert(&m_app.window(), TKLocalizedString("msg.play_fail"),
                 QStringLiteral("%1\n%2").arg(QFileInfo(filePath).fileName(), message));
     emit playFailed(filePath, message);
@@ -386,7 +394,9 @@ void VRDDualPlaybackController::changeAndPlay(qint64 row)
 {
     qInfo("selectedRow=%lld,mediaIndex=%lld,isPlaying=%d,count=%lld", row, m_mediaIndex,
           isPlaying(m_player1) ? 1 : 0, static_cast<long long>(m_app.mediaList().count()));
-    if (row != m_mediaIndex) {
+    // The same row plays again from its file when the engines hold none (a
+    // failed start, or the folder read again).
+    if (row != m_mediaIndex || !m_player1.hasMedia()) {
         playAtIndex(row);
         return;
     }

@@ -87,6 +87,9 @@ signals:
     void playbackStarted(qint64 row);
     // A recording could not be played; the user has been told.
     void playFailed(const QString &filePath, const QString &message);
+    // A recording could not be played because the camera never finished it;
+    // nobody has been told yet (recovery tells and offers to rebuild it).
+    void cutOffRecordingFailed(const QString &filePath);
 
 private:
     void startPlayback(quint64 generation, std::shared_ptr<const VRDBlackBoxSnapshot> snapshot);

@@ -60,6 +60,7 @@ void VRDWindowLayout::layoutMapContainer()
         return;
     m_ui.mediaListTableView->setVisible(m_rightViewMode == MediaList);
     m_ui._mapContainerView->setVisible(m_rightViewMode == Map);
+    m_ui.tripsScrollArea->setVisible(m_rightViewMode == Trips);
 }
 
 bool VRDWindowLayout::setRightViewMode(int mode)
@@ -72,10 +73,11 @@ bool VRDWindowLayout::setRightViewMode(int mode)
 
 void VRDWindowLayout::updateSideViewButton()
 {
-    const bool list = m_rightViewMode == MediaList;
-    showImage(*m_ui.recordButtonImageView, list ? "record_p.png" : "record_n.png");
-    showImage(*m_ui.informationButtonImageView, list ? "information_n.png" : "information_p.png");
-    m_ui._mapContainerView->setVisible(!list);
-    m_ui.mediaListTableView->setVisible(list);
+    showImage(*m_ui.recordButtonImageView, m_rightViewMode == MediaList ? "record_p.png" : "record_n.png");
+    showImage(*m_ui.informationButtonImageView, m_rightViewMode == Map ? "information_p.png" : "information_n.png");
+    showImage(*m_ui.tripsButtonImageView, m_rightViewMode == Trips ? "trips_p.png" : "trips_n.png");
+    m_ui._mapContainerView->setVisible(m_rightViewMode == Map);
+    m_ui.mediaListTableView->setVisible(m_rightViewMode == MediaList);
+    m_ui.tripsScrollArea->setVisible(m_rightViewMode == Trips);
     layoutMapContainer();
 }

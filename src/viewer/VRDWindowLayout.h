@@ -5,12 +5,12 @@ class VRDMainWindow;
 }
 
 // Switches the main window between its windowed and full-screen forms and
-// the right-hand panel between the recording list and the map. The boxes and
+// the right-hand panel between the recording list, the map and the drives. The boxes and
 // their sizes live in the window's .ui; this class only changes what differs.
 class VRDWindowLayout
 {
 public:
-    enum RightViewMode { MediaList = 0, Map = 1 };
+    enum RightViewMode { MediaList = 0, Map = 1, Trips = 2 };
 
     explicit VRDWindowLayout(Ui::VRDMainWindow &ui);
 

@@ -1,23 +1,35 @@
 #include "widgets/TKMapPage.h"
 
+#include "maps/TKMapSource.h"
+#include "maps/TKNetworkTileFetcher.h"
+#include "maps/TKTileResponder.h"
 #include "widgets/TKMapWebPage.h"
+#include "widgets/TKTileSchemeHandler.h"
 
-#include <QCoreApplication>
+#include <QSettings>
 #include <QWebEngineProfile>
 #include <QWebEngineView>
 
 namespace {
 constexpr int kReadyPollMilliseconds = 100;
+
+std::shared_ptr<TKTileResponder> tilesOfThePreferences()
+{
+    QSettings settings;
+    return std::make_shared<TKTileResponder>(std::make_unique<TKTileStore>(TKMapSource::load(settings)),
+                                             std::make_shared<TKNetworkTileFetcher>());
 }
 
-TKMapPage::TKMapPage(QWebEngineView *view, QObject *parent)
-    : QObject(parent), m_profile(new QWebEngineProfile(this))
+} // namespace
+
+TKMapPage::TKMapPage(QWebEngineView *view, QObject *parent) : TKMapPage(view, tilesOfThePreferences(), parent) {}
+
+TKMapPage::TKMapPage(QWebEngineView *view, std::shared_ptr<TKTileResponder> tiles, QObject *parent)
+    : QObject(parent), m_tiles(std::move(tiles)), m_profile(new QWebEngineProfile(this))
 {
+    m_profile->installUrlSchemeHandler(TKTileSchemeHandler::kScheme, new TKTileSchemeHandler(m_tiles, m_profile));
     // Map tile servers ask every client to name itself.
-    m_profile->setHttpUserAgent(QStringLiteral("TovikViewer/%1 (map view)")
-                                    .arg(QCoreApplication::applicationVersion().isEmpty()
-                                             ? QStringLiteral("1.0")
-                                             : QCoreApplication::applicationVersion()));
+    m_profile->setHttpUserAgent(TKNetworkTileFetcher::userAgent());
     // The page belongs to the profile so that it is always released before it.
     m_page = new TKMapWebPage(m_profile, m_profile);
     view->setPage(m_page);
@@ -47,6 +59,29 @@ void TKMapPage::setRoute(const QList<QPointF> &latitudeLongitude)
     for (const QPointF &point : latitudeLongitude)
         points.append(QStringLiteral("[%1,%2]").arg(point.x(), 0, 'f', 6).arg(point.y(), 0, 'f', 6));
     runScript(QStringLiteral("setRoute([%1])").arg(points.join(',')));
+}
+
+void TKMapPage::setTripRoute(const QList<QList<SpeedPoint>> &stretches)
+{
+    QStringList texts;
+    for (const QList<SpeedPoint> &stretch : stretches) {
+        QStringList points;
+        points.reserve(stretch.size());
+        for (const SpeedPoint &point : stretch) {
+            points.append(QStringLiteral("[%1,%2,%3]")
+                              .arg(point.latitude, 0, 'f', 6)
+                              .arg(point.longitude, 0, 'f', 6)
+                              .arg(point.kmh, 0, 'f', 1));
+        }
+        texts.append('[' + points.join(',') + ']');
+    }
+    runScript(QStringLiteral("setTripRoute([%1])").arg(texts.join(',')));
+}
+
+void TKMapPage::setMapSource(const TKMapSource &source)
+{
+    m_tiles->setStore(std::make_unique<TKTileStore>(source));
+    runScript(QStringLiteral("tovikReloadTiles()"));
 }
 
 void TKMapPage::askWhetherReady()

@@ -52,7 +52,7 @@ TEST(VRDTelemetryFormatter, JsonPrintsNumbersThatReadBackExactly)
     EXPECT_EQ(count(json, "\"Latitude\""), 2u);
 }
 
-TEST(VRDTelemetryFormatter, GpxHasOneSignedPointPerRecordFixWithAPosition)
+TEST(VRDTelemetryFormatter, GpxHasOneSignedTimedPointPerRecordFixWithAPosition)
 {
     BlackBoxSample west = RecordingBuilder::sample(1, "$GPGGA,1,4807.038,N,01131.0,E,1,08,0.9,,,,,,*47\n");
     west.latitude = 4807.5;
@@ -66,9 +66,12 @@ TEST(VRDTelemetryFormatter, GpxHasOneSignedPointPerRecordFixWithAPosition)
     noFix.longitude = 0.0;
     BlackBoxSample bogus = RecordingBuilder::sample(3);
     bogus.latitude = 1e300;
-    const std::string gpx = VRDTelemetryFormatter::gpx(*extracted({west, noFix, bogus}));
+    BlackBoxSample untimed = RecordingBuilder::sample(4);
+    const std::string gpx = VRDTelemetryFormatter::gpx(*extracted({west, noFix, bogus, untimed}),
+                                                       {"2024-03-15T07:12:00.1Z", "2024-03-15T07:12:00.2Z", "2024-03-15T07:12:00.3Z", ""});
 
-    EXPECT_EQ(count(gpx, "<trkpt "), 1u) << gpx;
+    EXPECT_EQ(count(gpx, "<trkpt "), 1u) << "positions without a fix or without a time are left out: " << gpx;
+    EXPECT_NE(gpx.find("<time>2024-03-15T07:12:00.1Z</time>"), std::string::npos) << gpx;
     // 48.125 and -11.525 as TKDegreesFromNmea rounds them, printed exactly.
     EXPECT_NE(gpx.find("<trkpt lat=\"48.12500000000001\" lon=\"-11.524999999999999\">"), std::string::npos) << gpx;
     EXPECT_NE(gpx.find("<sat>9</sat>"), std::string::npos);

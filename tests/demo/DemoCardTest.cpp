@@ -3,6 +3,8 @@
 // compared sample by sample in DemoEndToEndTest.
 #include "blackbox/VRDBlackBoxData.h"
 #include "demo/DemoCardPlan.h"
+#include "demo/DemoMorning.h"
+#include "demo/DemoCutOffEvent.h"
 #include "demo/FrameNumberStrip.h"
 
 #include <gtest/gtest.h>
@@ -101,8 +103,14 @@ TEST_F(DemoCard, HoldsEveryKindPairsAndOddFiles)
     std::set<std::string> planned;
     for (const auto &recording : m_plan.recordings())
         planned.insert(recording.relativePath);
+    const DemoMorning morning(kSeconds, 1);
+    for (const auto &recording : morning.recordings())
+        planned.insert(recording.relativePath);
     for (const auto &odd : m_plan.oddFiles())
         planned.insert(odd.relativePath);
+    const DemoCutOffEvent crash(m_plan);
+    for (const auto &recording : crash.recordings())
+        planned.insert(recording.relativePath);
     std::set<std::string> written;
     QDirIterator videos(s_card, {"*.mp4", "*.mov"}, QDir::Files, QDirIterator::Subdirectories);
     while (videos.hasNext())
@@ -136,6 +144,41 @@ TEST_F(DemoCard, EveryFrameCarriesItsNumber)
     const std::size_t topLeft = (10 * kWidth + 150) * 3;
     EXPECT_GT(front[topLeft + 2], front[topLeft]);
     EXPECT_GT(rear[topLeft], rear[topLeft + 2]);
+}
+
+TEST_F(DemoCard, HoldsAnEventCutOffByAPowerLossThatCanBeRecovered)
+{
+    const DemoCutOffEvent crash(m_plan);
+    for (const auto &recording : crash.recordings()) {
+        const QString path = pathOf(recording.relativePath);
+        const QByteArray complaints = run("ffprobe", {"-v", "error", path}).err;
+        VRDBlackBoxData data;
+        if (!recording.cutOff) {
+            EXPECT_TRUE(complaints.isEmpty()) << recording.relativePath << ": " << complaints.toStdString();
+            EXPECT_TRUE(data.ExtractStreamInformation(path.toStdString()));
+            EXPECT_EQ(data.Times().size(), crash.samplesOf(recording).size());
+            continue;
+        }
+        EXPECT_TRUE(DemoCutOffEvent::isCutOff(QFileInfo(path).fileName().toStdString()));
+        EXPECT_FALSE(complaints.isEmpty()) << recording.relativePath << " plays although it was cut off";
+        EXPECT_FALSE(data.ExtractStreamInformation(path.toStdString()));
+    }
+
+    const QString recovered = s_card + "/recovered-event/" + QString::fromUtf8(DemoCutOffEvent::kCutOffFront.data(),
+                                                                             DemoCutOffEvent::kCutOffFront.size());
+    const ProcessResult repair = run(qEnvironmentVariable("TOVIK_BUILD_DIR") + "/src/cli/tovik",
+                                     {"repair", pathOf(std::string(DemoCutOffEvent::kCutOffFront)), "--out", recovered});
+    ASSERT_EQ(repair.exitCode, 0) << repair.err.toStdString();
+    EXPECT_TRUE(run("ffprobe", {"-v", "error", recovered}).err.isEmpty());
+    EXPECT_EQ(run("mpv", {"--no-config", "--vo=null", "--ao=null", recovered}).exitCode, 0);
+    // Cut in the middle of the video sample at 60 %: the frames and samples before it come back.
+    VRDBlackBoxData data;
+    ASSERT_TRUE(data.ExtractStreamInformation(recovered.toStdString()));
+    const std::vector<BlackBoxSample> written = crash.samplesOf(crash.recordings()[2]);
+    EXPECT_NEAR(static_cast<double>(data.Times().size()), 0.6 * static_cast<double>(written.size()), 2.0);
+    for (std::size_t i = 0; i < data.Times().size(); ++i)
+        EXPECT_EQ(data.Times()[i], written[i].time);
+    EXPECT_EQ(frameNumberAt(recovered, "1.0"), 1u * kFps);
 }
 
 TEST(DemoCardGenerator, WritesDataOnlyCardsAndRejectsBadArguments)

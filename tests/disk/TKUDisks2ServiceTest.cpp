@@ -14,6 +14,7 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QSignalSpy>
+#include <QTest>
 #include <QThread>
 
 #include <gmock/gmock.h>
@@ -170,6 +171,46 @@ TEST(TKUDisks2ServiceTest, MountsUnmountsAndLabels)
     const auto problem = problemOf(TKUDisks2Service(mock.connection(), std::chrono::milliseconds(1)).mount(gone));
     ASSERT_TRUE(problem);
     EXPECT_THAT(*problem, ::testing::HasSubstr("org.freedesktop.DBus.Error.Unknown"));
+}
+
+TEST(TKUDisks2ServiceTest, TellsOfAddedObjectsAndChangedMountPoints)
+{
+    MockUDisks2 mock;
+    START_MOCK_OR_SKIP(mock, (QJsonArray{volume("sdb1", "/media/user/CARD")}));
+    TKUDisks2Service service(mock.connection());
+    int calls = 0;
+    service.setVolumesChangedHandler([&calls] { ++calls; });
+    QDBusConnection bus = mock.connection();
+    // The mock sends any signal from its root object.
+    const auto emitSignal = [&bus](const QString &interface, const QString &name, const QString &signature,
+                                   const QVariantList &arguments) {
+        QDBusMessage call = QDBusMessage::createMethodCall("org.freedesktop.UDisks2", "/org/freedesktop/UDisks2",
+                                                           "org.freedesktop.DBus.Mock", "EmitSignal");
+        call.setArguments({interface, name, signature, arguments});
+        const QDBusMessage reply = bus.call(call);
+        EXPECT_NE(reply.type(), QDBusMessage::ErrorMessage) << reply.errorMessage().toStdString();
+    };
+    const auto filesystemChanged = [&emitSignal](const QString &interface) {
+        emitSignal("org.freedesktop.DBus.Properties", "PropertiesChanged", "sa{sv}as",
+                   {interface, QVariantMap{{"Size", 1}}, QStringList()});
+    };
+
+    // A card inserted: a new block device object.
+    emitSignal("org.freedesktop.DBus.ObjectManager", "InterfacesAdded", "oa{sa{sv}}",
+               {QVariant::fromValue(QDBusObjectPath("/org/freedesktop/UDisks2/block_devices/sdc1")), QVariantMap()});
+    ASSERT_TRUE(QTest::qWaitFor([&calls] { return calls == 1; }, 5000)) << "InterfacesAdded was not heard";
+
+    // Mounted: the file system's mount points change; a drive's own changes are not news.
+    filesystemChanged("org.freedesktop.UDisks2.Drive");
+    filesystemChanged("org.freedesktop.UDisks2.Filesystem");
+    ASSERT_TRUE(QTest::qWaitFor([&calls] { return calls >= 2; }, 5000)) << "the mount was not heard";
+    QTest::qWait(200);
+    EXPECT_EQ(calls, 2) << "the drive's change is not a volume change";
+
+    service.setVolumesChangedHandler({});
+    filesystemChanged("org.freedesktop.UDisks2.Filesystem");
+    QTest::qWait(300);
+    EXPECT_EQ(calls, 2) << "an empty handler stops the calls";
 }
 
 TEST(TKUDisks2ServiceTest, AnswersNoVolumesAndWhyWhenUDisks2IsNotThere)

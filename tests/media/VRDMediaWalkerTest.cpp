@@ -7,6 +7,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <stop_token>
 #include <string>
 #include <vector>
@@ -154,4 +155,27 @@ TEST(VRDMediaWalkerTest, StopsTakingRecordingsAtTheLimit)
     EXPECT_LE(catalog.count(), VRDMediaWalker::kMediaLimit + 1);
     for (std::size_t i = 1; i < catalog.count(); ++i)
         ASSERT_LE(catalog.mediaAtIndex(i - 1)->compareDate(*catalog.mediaAtIndex(i)), 0) << i;
+}
+
+TEST(VRDMediaWalkerTest, ARecoveredRecordingTakesThePlaceOfItsCutOffOriginal)
+{
+    RecordingTree tree;
+    tree.touch("EVENT/event_20230115_143005_F.MP4");
+    tree.touch("EVENT/event_20230115_143005_R.MP4");
+    tree.touch("EVENT/RECOVERED/event_20230115_143005_F.MP4");
+    // Recovered elsewhere than beside its original: both stay.
+    tree.touch("RECOVERED/alwa_20230115_143000_F.MP4");
+    tree.touch("Normal/alwa_20230115_143000_F.MP4");
+
+    const VRDMediaCatalog catalog = VRDMediaWalker::walk(tree.path());
+    std::vector<std::string> paths = relativePaths(tree, catalog);
+    // The two always-on files compare equal and come in the folder's order.
+    std::sort(paths.begin(), paths.begin() + 2);
+    EXPECT_EQ(paths, (std::vector<std::string>{"Normal/alwa_20230115_143000_F.MP4", "RECOVERED/alwa_20230115_143000_F.MP4",
+                                               "EVENT/RECOVERED/event_20230115_143005_F.MP4",
+                                               "EVENT/event_20230115_143005_R.MP4"}));
+    const auto pair = catalog.findMediaPairWithFileName("event_20230115_143005_F.MP4");
+    ASSERT_TRUE(pair);
+    EXPECT_EQ(pair->frontMedia->path(), tree.path("EVENT/RECOVERED/event_20230115_143005_F.MP4"));
+    EXPECT_EQ(pair->rearMedia->path(), tree.path("EVENT/event_20230115_143005_R.MP4"));
 }

@@ -3,6 +3,7 @@
 #include "ui_VRDMainWindow.h"
 #include "viewer/VRDAppDelegate.h"
 #include "viewer/VRDMediaTableModel.h"
+#include "widgets/TKMapPage.h"
 
 #include <QDir>
 #include <QFile>
@@ -64,6 +65,14 @@ TEST(VRDMainWindowScreenshot, DemoCardInTheMainWindow)
     app.clickMapViewButton();
     QTest::qWait(2500);
     save(app.window(), "main-window-map.png");
+
+    // Without a network (as here) the route shows on the grid with the scale bar.
+    ASSERT_NE(app.mapPage(), nullptr);
+    app.mapPage()->setRoute({{48.1372, 11.5755}, {48.1390, 11.5790}, {48.1420, 11.5830}, {48.1445, 11.5880},
+                             {48.1490, 11.5902}});
+    app.mapPage()->runScript("setLatLag('11.579000','48.139000')");
+    QTest::qWait(2500);
+    save(app.window(), "main-window-map-route.png");
 
     app.window().enterFullscreen();
     QTest::qWait(800);
