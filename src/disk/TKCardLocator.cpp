@@ -85,7 +85,8 @@ std::string TKCardLocator::renameToCardLabel(const TKUSBDiskEntity &disk) const
                                      [&disk](const TKVolumeDescription &v) { return v.key == disk.key(); });
     if (volume == listing.volumes.end())
         return "the volume is no longer listed";
-    return m_service.setLabel(*volume, kVolumeName).value_or(std::string());
+    const TKStatus<> labelled = m_service.setLabel(*volume, kVolumeName);
+    return labelled ? std::string() : labelled.error();
 }
 
 std::optional<std::string> TKCardLocator::findVolumeHolding(const std::string &fileName) const

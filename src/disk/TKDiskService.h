@@ -1,9 +1,9 @@
 #pragma once
 
 #include "disk/TKVolumeDescription.h"
+#include "io/TKResult.h"
 
 #include <functional>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,15 +15,15 @@ struct TKVolumeListing {
 
 // The system's disk service: lists volumes and mounts, unmounts and labels
 // them. An interface so windows and the format sequence can be tested with a
-// fake. Operations answer nothing on success or the failure text.
+// fake. Operations answer success or the failure text.
 class TKDiskService {
 public:
     virtual ~TKDiskService() = default;
 
     virtual TKVolumeListing listVolumes() = 0;
-    virtual std::optional<std::string> mount(const TKVolumeDescription &volume) = 0;
-    virtual std::optional<std::string> unmount(const TKVolumeDescription &volume) = 0;
-    virtual std::optional<std::string> setLabel(const TKVolumeDescription &volume, const std::string &label) = 0;
+    virtual TKStatus<> mount(const TKVolumeDescription &volume) = 0;
+    virtual TKStatus<> unmount(const TKVolumeDescription &volume) = 0;
+    virtual TKStatus<> setLabel(const TKVolumeDescription &volume, const std::string &label) = 0;
 
     // Called, on the thread that set it, whenever a volume may have appeared,
     // gone or been mounted or unmounted; listVolumes tells what changed. The

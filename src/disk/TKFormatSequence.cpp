@@ -129,8 +129,8 @@ TKFormatResult TKFormatSequence::run(const std::string &deviceName, const StepOb
     run.report(kStepFormat, State::Succeeded);
 
     run.report(kStepMount, State::Started);
-    if (const auto problem = m_diskService.mount(run.volume))
-        run.report(kStepMount, State::Failed, *problem);
+    if (const TKStatus<> mounted = m_diskService.mount(run.volume); !mounted)
+        run.report(kStepMount, State::Failed, mounted.error());
     else
         run.report(kStepMount, State::Succeeded);
 
@@ -210,8 +210,8 @@ std::optional<std::string> TKFormatSequence::unmountVolumes(Run &run)
     for (const TKVolumeDescription &volume : run.mediumVolumes) {
         if (volume.mountPath.empty())
             continue;
-        if (const auto problem = m_diskService.unmount(volume))
-            notes.push_back(volume.deviceName + ": " + *problem);
+        if (const TKStatus<> unmounted = m_diskService.unmount(volume); !unmounted)
+            notes.push_back(volume.deviceName + ": " + unmounted.error());
     }
     // mkfs.fat must never run on a mounted file system: ask again rather than trust the answers.
     const TKVolumeListing listing = m_diskService.listVolumes();

@@ -132,42 +132,41 @@ TKVolumeListing TKUDisks2Service::listVolumes()
     return listing;
 }
 
-std::optional<std::string> TKUDisks2Service::mount(const TKVolumeDescription &volume)
+TKStatus<> TKUDisks2Service::mount(const TKVolumeDescription &volume)
 {
-    std::optional<std::string> problem;
+    TKStatus<> mounted;
     for (int attempt = 0; attempt < kMountAttempts; ++attempt) {
-        problem = callFilesystem(volume, "Mount", {QVariantMap()},
+        mounted = callFilesystem(volume, "Mount", {QVariantMap()},
                                  QStringLiteral("org.freedesktop.UDisks2.Error.AlreadyMounted"));
         // UnknownMethod, UnknownObject, UnknownInterface: the device is still being re-read.
-        if (!problem || problem->rfind("org.freedesktop.DBus.Error.Unknown", 0) != 0)
-            return problem;
+        if (mounted || mounted.error().rfind("org.freedesktop.DBus.Error.Unknown", 0) != 0)
+            return mounted;
         QThread::msleep(static_cast<unsigned long>(m_mountRetryDelay.count()));
     }
-    return problem;
+    return mounted;
 }
 
-std::optional<std::string> TKUDisks2Service::unmount(const TKVolumeDescription &volume)
+TKStatus<> TKUDisks2Service::unmount(const TKVolumeDescription &volume)
 {
     return callFilesystem(volume, "Unmount", {QVariantMap()}, QStringLiteral("org.freedesktop.UDisks2.Error.NotMounted"));
 }
 
-std::optional<std::string> TKUDisks2Service::setLabel(const TKVolumeDescription &volume, const std::string &label)
+TKStatus<> TKUDisks2Service::setLabel(const TKVolumeDescription &volume, const std::string &label)
 {
     return callFilesystem(volume, "SetLabel", {QString::fromStdString(label), QVariantMap()}, QString());
 }
 
-std::optional<std::string> TKUDisks2Service::callFilesystem(const TKVolumeDescription &volume, const QString &method,
-                                                            const QVariantList &arguments,
-                                                            const QString &harmlessError)
+TKStatus<> TKUDisks2Service::callFilesystem(const TKVolumeDescription &volume, const QString &method,
+                                            const QVariantList &arguments, const QString &harmlessError)
 {
     QDBusMessage call = QDBusMessage::createMethodCall(kService, QString::fromStdString(volume.key), kFilesystem, method);
     call.setArguments(arguments);
     const QDBusMessage reply = m_connection.call(call, QDBus::Block, kOperationTimeoutMs);
     if (reply.type() == QDBusMessage::ReplyMessage)
-        return std::nullopt;
+        return {};
     if (!harmlessError.isEmpty() && reply.errorName() == harmlessError)
-        return std::nullopt;
+        return {};
     const std::string problem = reply.errorName().toStdString() + ": " + errorText(reply).toStdString();
     qCWarning(lcDisk, "%s %s failed: %s", qPrintable(method), volume.deviceName.c_str(), problem.c_str());
-    return problem;
+    return TKError{problem};
 }

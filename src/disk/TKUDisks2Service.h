@@ -21,16 +21,16 @@ public:
     ~TKUDisks2Service() override;
 
     TKVolumeListing listVolumes() override;
-    std::optional<std::string> mount(const TKVolumeDescription &volume) override;
-    std::optional<std::string> unmount(const TKVolumeDescription &volume) override;
-    std::optional<std::string> setLabel(const TKVolumeDescription &volume, const std::string &label) override;
+    TKStatus<> mount(const TKVolumeDescription &volume) override;
+    TKStatus<> unmount(const TKVolumeDescription &volume) override;
+    TKStatus<> setLabel(const TKVolumeDescription &volume, const std::string &label) override;
     // Listens to the service's InterfacesAdded, InterfacesRemoved and
     // PropertiesChanged signals; call it on a thread with an event loop.
     void setVolumesChangedHandler(std::function<void()> handler) override;
 
 private:
-    std::optional<std::string> callFilesystem(const TKVolumeDescription &volume, const QString &method,
-                                              const QVariantList &arguments, const QString &harmlessError);
+    TKStatus<> callFilesystem(const TKVolumeDescription &volume, const QString &method,
+                              const QVariantList &arguments, const QString &harmlessError);
 
     QDBusConnection m_connection;
     std::chrono::milliseconds m_mountRetryDelay;

@@ -17,16 +17,16 @@ namespace {
 class ListedVolumes : public TKDiskService {
 public:
     TKVolumeListing listVolumes() override { return {volumes, problem}; }
-    std::optional<std::string> mount(const TKVolumeDescription &) override { return std::nullopt; }
-    std::optional<std::string> unmount(const TKVolumeDescription &) override { return std::nullopt; }
-    std::optional<std::string> setLabel(const TKVolumeDescription &volume, const std::string &label) override
+    TKStatus<> mount(const TKVolumeDescription &) override { return {}; }
+    TKStatus<> unmount(const TKVolumeDescription &) override { return {}; }
+    TKStatus<> setLabel(const TKVolumeDescription &volume, const std::string &label) override
     {
         if (!refusal.empty())
-            return refusal;
+            return TKError{refusal};
         for (TKVolumeDescription &listed : volumes)
             if (listed.key == volume.key)
                 listed.volumeName = label;
-        return std::nullopt;
+        return {};
     }
 
     std::vector<TKVolumeDescription> volumes;

@@ -35,33 +35,33 @@ public:
 
     TKVolumeListing listVolumes() override { return {volumes, {}}; }
 
-    std::optional<std::string> mount(const TKVolumeDescription &volume) override
+    TKStatus<> mount(const TKVolumeDescription &volume) override
     {
         calls.push_back("mount " + volume.deviceName);
         if (mountFails)
-            return "org.freedesktop.UDisks2.Error.Failed: no file system";
+            return TKError{"org.freedesktop.UDisks2.Error.Failed: no file system"};
         for (TKVolumeDescription &known : volumes) {
             if (known.key == volume.key && known.mountPath.empty())
                 known.mountPath = unmountedPaths[known.key];
         }
-        return std::nullopt;
+        return {};
     }
 
-    std::optional<std::string> unmount(const TKVolumeDescription &volume) override
+    TKStatus<> unmount(const TKVolumeDescription &volume) override
     {
         calls.push_back("unmount " + volume.deviceName);
         if (unmountIsIgnored)
-            return "org.freedesktop.UDisks2.Error.DeviceBusy: target is busy";
+            return TKError{"org.freedesktop.UDisks2.Error.DeviceBusy: target is busy"};
         for (TKVolumeDescription &known : volumes) {
             if (known.key == volume.key) {
                 unmountedPaths[known.key] = known.mountPath;
                 known.mountPath.clear();
             }
         }
-        return std::nullopt;
+        return {};
     }
 
-    std::optional<std::string> setLabel(const TKVolumeDescription &, const std::string &) override { return {}; }
+    TKStatus<> setLabel(const TKVolumeDescription &, const std::string &) override { return {}; }
 };
 
 // Stands in for pkexec mkfs.fat: on success the card's folder is emptied and relabelled.

@@ -23,9 +23,9 @@ namespace {
 class NoDisks : public TKDiskService {
 public:
     TKVolumeListing listVolumes() override { return {}; }
-    std::optional<std::string> mount(const TKVolumeDescription &) override { return {}; }
-    std::optional<std::string> unmount(const TKVolumeDescription &) override { return {}; }
-    std::optional<std::string> setLabel(const TKVolumeDescription &, const std::string &) override { return {}; }
+    TKStatus<> mount(const TKVolumeDescription &) override { return {}; }
+    TKStatus<> unmount(const TKVolumeDescription &) override { return {}; }
+    TKStatus<> setLabel(const TKVolumeDescription &, const std::string &) override { return {}; }
 };
 
 // The demo card's log as a user sees it: the settings window opened on the

@@ -27,17 +27,17 @@
 class FakeDiskService : public TKDiskService {
 public:
     TKVolumeListing listVolumes() override { return {volumes, {}}; }
-    std::optional<std::string> mount(const TKVolumeDescription &) override { return std::nullopt; }
-    std::optional<std::string> unmount(const TKVolumeDescription &) override { return std::nullopt; }
-    std::optional<std::string> setLabel(const TKVolumeDescription &volume, const std::string &label) override
+    TKStatus<> mount(const TKVolumeDescription &) override { return {}; }
+    TKStatus<> unmount(const TKVolumeDescription &) override { return {}; }
+    TKStatus<> setLabel(const TKVolumeDescription &volume, const std::string &label) override
     {
         labelRequests.push_back(label);
         if (failSetLabel)
-            return std::string("not authorised");
+            return TKError{"not authorised"};
         for (TKVolumeDescription &listed : volumes)
             if (listed.key == volume.key)
                 listed.volumeName = label;
-        return std::nullopt;
+        return {};
     }
 
     static TKVolumeDescription usbVolume(const std::string &mountPath, const std::string &name = "TOVIK")

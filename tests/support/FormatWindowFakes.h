@@ -26,16 +26,16 @@ public:
         return {volumes, problem};
     }
 
-    std::optional<std::string> mount(const TKVolumeDescription &volume) override
+    TKStatus<> mount(const TKVolumeDescription &volume) override
     {
         const std::lock_guard lock(m_mutex);
         for (TKVolumeDescription &known : volumes)
             if (known.key == volume.key && known.mountPath.empty())
                 known.mountPath = m_unmountedPaths[known.key];
-        return std::nullopt;
+        return {};
     }
 
-    std::optional<std::string> unmount(const TKVolumeDescription &volume) override
+    TKStatus<> unmount(const TKVolumeDescription &volume) override
     {
         const std::lock_guard lock(m_mutex);
         for (TKVolumeDescription &known : volumes) {
@@ -44,10 +44,10 @@ public:
                 known.mountPath.clear();
             }
         }
-        return std::nullopt;
+        return {};
     }
 
-    std::optional<std::string> setLabel(const TKVolumeDescription &, const std::string &) override { return {}; }
+    TKStatus<> setLabel(const TKVolumeDescription &, const std::string &) override { return {}; }
 
     // Stands in for a successful mkfs.fat on that device node.
     void erase(const std::string &devicePath)

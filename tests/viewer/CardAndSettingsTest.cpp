@@ -41,9 +41,9 @@ public:
         ++listings;
         return {m_volumes, {}};
     }
-    std::optional<std::string> mount(const TKVolumeDescription &) override { return {}; }
-    std::optional<std::string> unmount(const TKVolumeDescription &) override { return {}; }
-    std::optional<std::string> setLabel(const TKVolumeDescription &, const std::string &) override { return {}; }
+    TKStatus<> mount(const TKVolumeDescription &) override { return {}; }
+    TKStatus<> unmount(const TKVolumeDescription &) override { return {}; }
+    TKStatus<> setLabel(const TKVolumeDescription &, const std::string &) override { return {}; }
     void setVolumesChangedHandler(std::function<void()> handler) override { m_handler = std::move(handler); }
 
     void change(std::vector<TKVolumeDescription> volumes)
