@@ -1,6 +1,7 @@
 #include "blackbox/VRDTelemetryFormatter.h"
 
 #include "blackbox/TKDegreesFromNmea.h"
+#include "io/TKJsonString.h"
 
 #include <charconv>
 #include <cmath>
@@ -26,25 +27,6 @@ std::string jsonNumber(double value)
 std::string csvNumber(double value)
 {
     return std::isfinite(value) ? number(value) : "";
-}
-
-std::string jsonString(std::string_view text)
-{
-    std::string out = "\"";
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (byte < 0x20) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04x", byte);
-            out += escaped;
-        } else {
-            out += c;
-        }
-    }
-    return out + "\"";
 }
 
 // A hemisphere letter is one raw byte from the receiver; bytes outside
@@ -75,7 +57,7 @@ std::string fixJson(const VRDGpsData &fix)
         + ",\"CourseOverGround\":" + jsonNumber(fix.CourseOverGround) + ",\"HDOP\":" + jsonNumber(fix.HDOP)
         + ",\"SatelliteUsedCount\":" + std::to_string(fix.SatelliteUsedCount)
         + ",\"SatelliteCount\":" + std::to_string(fix.SatelliteCount) + ",\"flags\":" + std::to_string(fix.flags)
-        + ",\"gpsValid\":" + std::to_string(fix.gpsValid) + ",\"Now\":" + jsonString(isoTime(fix.Now)) + "}";
+        + ",\"gpsValid\":" + std::to_string(fix.gpsValid) + ",\"Now\":" + TKJsonString(isoTime(fix.Now)) + "}";
 }
 
 // Short items share one line; longer ones get a line each.
@@ -140,7 +122,7 @@ namespace VRDTelemetryFormatter {
 
 std::string json(const std::string &path, bool ok, const VRDBlackBoxSnapshot &samples)
 {
-    std::string out = "{\n  \"path\": " + jsonString(path) + ",\n  \"ok\": " + (ok ? "true" : "false")
+    std::string out = "{\n  \"path\": " + TKJsonString(path) + ",\n  \"ok\": " + (ok ? "true" : "false")
         + ",\n  \"frameCount\": " + std::to_string(samples.frameCount()) + ",\n  \"times\": ";
     out += jsonArray(samples.Times, [](std::uint32_t t) { return std::to_string(t); }, false);
     out += ",\n  \"gsensors\": ";

@@ -1,8 +1,9 @@
 #include "export/VRDManifestWriter.h"
 
+#include "io/TKJsonString.h"
+
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 
 namespace {
 
@@ -20,25 +21,6 @@ std::string seconds(double value)
     return text;
 }
 
-std::string quoted(const std::string &text)
-{
-    std::string out = "\"";
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (byte < 0x20) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04x", byte);
-            out += escaped;
-        } else {
-            out += c;
-        }
-    }
-    return out + "\"";
-}
-
 } // namespace
 
 namespace VRDManifestWriter {
@@ -47,12 +29,12 @@ std::string json(double from, double to, double actualFrom, const std::string &c
                  const std::vector<VRDExportFile> &files)
 {
     std::string out = "{\"from\":" + seconds(from) + ",\"to\":" + seconds(to) + ",\"actualFrom\":" + seconds(actualFrom)
-        + ",\"createdUtc\":" + quoted(createdUtc) + ",\"files\":[";
+        + ",\"createdUtc\":" + TKJsonString(createdUtc) + ",\"files\":[";
     for (std::size_t i = 0; i < files.size(); ++i) {
         const VRDExportFile &file = files[i];
         if (i > 0)
             out += ",";
-        out += "{\"name\":" + quoted(file.name) + ",\"role\":" + quoted(file.role) + ",\"sha256\":" + quoted(file.sha256)
+        out += "{\"name\":" + TKJsonString(file.name) + ",\"role\":" + TKJsonString(file.role) + ",\"sha256\":" + TKJsonString(file.sha256)
             + ",\"bytes\":" + std::to_string(file.bytes) + "}";
     }
     return out + "]}\n";
