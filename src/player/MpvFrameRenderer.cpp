@@ -1,6 +1,7 @@
 #include "player/MpvFrameRenderer.h"
 
 #include "player/MpvRenderContext.h"
+#include "player/MpvSoftwareTarget.h"
 
 #include <mpv/render_gl.h>
 
@@ -22,6 +23,18 @@ void *x11Display()
     if (auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>())
         return x11->display();
     return nullptr;
+}
+
+// Mesa's and others' CPU rasterizers, on which shaders cost far more than libmpv's
+// own software scaler.
+bool isSoftwareRasterizer(QOpenGLFunctions *gl)
+{
+    const auto *name = reinterpret_cast<const char *>(gl->glGetString(GL_RENDERER));
+    if (name == nullptr)
+        return false;
+    const QByteArray renderer = QByteArray(name).toLower();
+    return renderer.contains("llvmpipe") || renderer.contains("softpipe") || renderer.contains("swrast")
+        || renderer.contains("software rasterizer");
 }
 
 std::size_t indexOf(VRDMediaEngine::View view)
@@ -48,7 +61,7 @@ MpvFrameRenderer::~MpvFrameRenderer()
         m_context.doneCurrent();
 }
 
-bool MpvFrameRenderer::start(mpv_handle *handle, QString *errorText)
+bool MpvFrameRenderer::start(mpv_handle *handle, Drawing drawing, QString *errorText)
 {
     QOpenGLContext *shared = QOpenGLContext::globalShareContext();
     if (shared == nullptr) {
@@ -63,8 +76,15 @@ bool MpvFrameRenderer::start(mpv_handle *handle, QString *errorText)
         *errorText = QStringLiteral("cannot create an OpenGL context");
         return false;
     }
-    m_mpvRender = MpvRenderContext::create(handle, x11Display(), &MpvFrameRenderer::requestRender,
-                                           this, errorText);
+    const bool software = drawing == Drawing::Software
+        || (drawing == Drawing::Automatic && isSoftwareRasterizer(m_context.functions()));
+    if (software) {
+        m_software = std::make_unique<MpvSoftwareTarget>();
+        m_mpvRender = MpvRenderContext::createSoftware(handle, &MpvFrameRenderer::requestRender, this, errorText);
+    } else {
+        m_mpvRender = MpvRenderContext::create(handle, x11Display(), &MpvFrameRenderer::requestRender,
+                                               this, errorText);
+    }
     m_context.doneCurrent();
     return m_mpvRender != nullptr;
 }
@@ -120,23 +140,31 @@ void MpvFrameRenderer::updateTargetSize()
     QMetaObject::invokeMethod(this, [this] { render(true); }, Qt::QueuedConnection);
 }
 
+QImage MpvFrameRenderer::image() const
+{
+    return m_hasFrame && m_software != nullptr ? m_software->image() : QImage();
+}
+
 unsigned MpvFrameRenderer::textureId() const
 {
     return m_hasFrame && m_frame != nullptr ? m_frame->texture() : 0;
 }
 
-QSize MpvFrameRenderer::textureSize() const
+QSize MpvFrameRenderer::drawnSize() const
 {
+    if (m_software != nullptr)
+        return m_software->image().size();
     return m_frame != nullptr ? m_frame->size() : QSize();
 }
 
 QRectF MpvFrameRenderer::sourceRect(View view) const
 {
     const QRect &rect = m_viewRects[indexOf(view)];
-    if (rect.isEmpty() || m_frameSize.isEmpty() || m_frame == nullptr)
+    const QSize drawn = drawnSize();
+    if (rect.isEmpty() || m_frameSize.isEmpty() || drawn.isEmpty())
         return {};
-    const double sx = static_cast<double>(m_frame->width()) / m_frameSize.width();
-    const double sy = static_cast<double>(m_frame->height()) / m_frameSize.height();
+    const double sx = static_cast<double>(drawn.width()) / m_frameSize.width();
+    const double sy = static_cast<double>(drawn.height()) / m_frameSize.height();
     return {rect.x() * sx, rect.y() * sy, rect.width() * sx, rect.height() * sy};
 }
 
@@ -148,15 +176,7 @@ void MpvFrameRenderer::render(bool redraw)
     const uint64_t flags = mpv_render_context_update(m_mpvRender->get());
     const bool draw = (flags & MPV_RENDER_UPDATE_FRAME) != 0 || (redraw && m_hasFrame);
     if (draw) {
-        if (m_frame == nullptr || m_frame->size() != m_targetSize)
-            m_frame = std::make_unique<QOpenGLFramebufferObject>(m_targetSize);
-        mpv_opengl_fbo fbo{static_cast<int>(m_frame->handle()), m_targetSize.width(),
-                           m_targetSize.height(), 0};
-        mpv_render_param params[] = {
-            {MPV_RENDER_PARAM_OPENGL_FBO, &fbo},
-            {MPV_RENDER_PARAM_INVALID, nullptr},
-        };
-        const int result = mpv_render_context_render(m_mpvRender->get(), params);
+        const int result = drawFrame();
         if (result < 0)
             qInfo("mpv render failed: %s", mpv_error_string(result));
         // The views read the texture from their own contexts.
@@ -166,4 +186,18 @@ void MpvFrameRenderer::render(bool redraw)
     m_context.doneCurrent();
     if (draw)
         emit frameReady();
+}
+
+int MpvFrameRenderer::drawFrame()
+{
+    if (m_software != nullptr)
+        return m_software->render(m_mpvRender->get(), m_targetSize);
+    if (m_frame == nullptr || m_frame->size() != m_targetSize)
+        m_frame = std::make_unique<QOpenGLFramebufferObject>(m_targetSize);
+    mpv_opengl_fbo fbo{static_cast<int>(m_frame->handle()), m_targetSize.width(), m_targetSize.height(), 0};
+    mpv_render_param params[] = {
+        {MPV_RENDER_PARAM_OPENGL_FBO, &fbo},
+        {MPV_RENDER_PARAM_INVALID, nullptr},
+    };
+    return mpv_render_context_render(m_mpvRender->get(), params);
 }

@@ -1,5 +1,7 @@
 #include "player/MpvRenderContext.h"
 
+#include <mpv/render_gl.h>
+
 #include <QByteArray>
 #include <QOpenGLContext>
 
@@ -43,6 +45,24 @@ std::unique_ptr<MpvRenderContext> MpvRenderContext::create(mpv_handle *handle, v
          x11Display},
         {MPV_RENDER_PARAM_INVALID, nullptr},
     };
+    return fromParams(handle, params, onUpdate, callbackData, errorText);
+}
+
+std::unique_ptr<MpvRenderContext> MpvRenderContext::createSoftware(mpv_handle *handle, UpdateCallback onUpdate,
+                                                                   void *callbackData, QString *errorText)
+{
+    char apiType[] = MPV_RENDER_API_TYPE_SW;
+    mpv_render_param params[] = {
+        {MPV_RENDER_PARAM_API_TYPE, apiType},
+        {MPV_RENDER_PARAM_INVALID, nullptr},
+    };
+    return fromParams(handle, params, onUpdate, callbackData, errorText);
+}
+
+std::unique_ptr<MpvRenderContext> MpvRenderContext::fromParams(mpv_handle *handle, mpv_render_param *params,
+                                                           UpdateCallback onUpdate, void *callbackData,
+                                                           QString *errorText)
+{
     mpv_render_context *context = nullptr;
     const int result = mpv_render_context_create(&context, handle, params);
     if (result < 0) {

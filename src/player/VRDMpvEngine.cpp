@@ -80,7 +80,7 @@ mpv_node stringNode(const char *text)
 using namespace MpvProperties;
 
 VRDMpvEngine::VRDMpvEngine(VRDVideoView *mainView, VRDVideoView *subView, AudioOutput audioOutput,
-                           QObject *parent)
+                           FrameDrawing drawing, QObject *parent)
     : VRDMediaEngine(parent)
 {
     m_trailingTimeNotification.setSingleShot(true);
@@ -90,7 +90,7 @@ VRDMpvEngine::VRDMpvEngine(VRDVideoView *mainView, VRDVideoView *subView, AudioO
         return;
     // The render context exists before any loadfile: without one libmpv plays sound only.
     QString errorText;
-    m_usable = m_renderer.start(m_mpv.get(), &errorText);
+    m_usable = m_renderer.start(m_mpv.get(), drawing, &errorText);
     if (!m_usable) {
         qInfo("mpv video output failed: %s", qPrintable(errorText));
         return;

@@ -30,8 +30,10 @@ class VRDMpvEngine : public VRDMediaEngine
 public:
     enum class AudioOutput { System, Null };
 
+    using FrameDrawing = MpvFrameRenderer::Drawing;
+
     VRDMpvEngine(VRDVideoView *mainView, VRDVideoView *subView, AudioOutput audioOutput = AudioOutput::System,
-                 QObject *parent = nullptr);
+                 FrameDrawing drawing = FrameDrawing::Automatic, QObject *parent = nullptr);
     ~VRDMpvEngine() override;
 
     void setMedia(const QString &filePath, const QString &twinPath = QString()) override;

@@ -1,34 +1,36 @@
 #include "player/VRDVideoView.h"
 
 #include "player/MpvFrameRenderer.h"
+#include "player/VRDVideoFit.h"
+#include "player/VRDVideoSurface.h"
 
-#include <QOpenGLContext>
-#include <QOpenGLFunctions>
-#include <QOpenGLTextureBlitter>
+#include <QPainter>
+#include <QVBoxLayout>
 
 VRDVideoView::VRDVideoView(QWidget *parent)
-    : QOpenGLWidget(parent)
+    : QWidget(parent)
 {
-}
-
-VRDVideoView::~VRDVideoView()
-{
-    // QOpenGLWidget's destructor destroys the context after this one has run: its
-    // aboutToBeDestroyed must not reach releaseBlitter on a half-destroyed view.
-    if (QOpenGLContext *glContext = context())
-        disconnect(glContext, &QOpenGLContext::aboutToBeDestroyed, this,
-                   &VRDVideoView::releaseBlitter);
-    releaseBlitter();
+    // Every pixel is painted: the frame, or black around and without it.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
 }
 
 void VRDVideoView::setFrameSource(MpvFrameRenderer *source, VRDMediaEngine::View view)
 {
     if (m_source != nullptr)
         disconnect(m_source, nullptr, this, nullptr);
+    delete m_surface;
+    m_surface = nullptr;
     m_source = source;
     m_view = view;
     if (source != nullptr) {
-        connect(source, &MpvFrameRenderer::frameReady, this, qOverload<>(&QWidget::update));
+        if (source->isSoftware()) {
+            connect(source, &MpvFrameRenderer::frameReady, this, qOverload<>(&QWidget::update));
+        } else {
+            m_surface = new VRDVideoSurface(source, view, this);
+            layout()->addWidget(m_surface);
+        }
         source->setViewSize(view, pixelSize());
     }
     update();
@@ -39,50 +41,34 @@ QSize VRDVideoView::pixelSize() const
     return size() * devicePixelRatioF();
 }
 
-void VRDVideoView::initializeGL()
+QImage VRDVideoView::grabPicture()
 {
-    connect(context(), &QOpenGLContext::aboutToBeDestroyed, this, &VRDVideoView::releaseBlitter,
-            Qt::DirectConnection);
-    m_blitter = std::make_unique<QOpenGLTextureBlitter>();
-    if (!m_blitter->create()) {
-        qInfo("video view: cannot create the texture blitter");
-        m_blitter.reset();
-    }
+    if (m_surface != nullptr)
+        return m_surface->grabFramebuffer();
+    return grab().toImage();
 }
 
-void VRDVideoView::releaseBlitter()
+void VRDVideoView::resizeEvent(QResizeEvent *event)
 {
-    if (m_blitter == nullptr)
-        return;
-    makeCurrent();
-    m_blitter.reset();
-    doneCurrent();
-}
-
-void VRDVideoView::resizeGL(int, int)
-{
-    if (m_source != nullptr)
+    QWidget::resizeEvent(event);
+    if (m_source != nullptr && m_surface == nullptr)
         m_source->setViewSize(m_view, pixelSize());
 }
 
-void VRDVideoView::paintGL()
+void VRDVideoView::paintEvent(QPaintEvent *)
 {
-    QOpenGLFunctions *gl = context()->functions();
-    gl->glClearColor(0, 0, 0, 1);
-    gl->glClear(GL_COLOR_BUFFER_BIT);
-    if (m_source == nullptr || m_blitter == nullptr)
+    if (m_surface != nullptr)
         return;
-    const unsigned texture = m_source->textureId();
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::black);
+    if (m_source == nullptr)
+        return;
+    const QImage frame = m_source->image();
     const QRectF source = m_source->sourceRect(m_view);
-    if (texture == 0 || source.isEmpty())
+    if (frame.isNull() || source.isEmpty())
         return;
-    const QSize viewport = pixelSize();
-    const QSize fitted = source.size().toSize().scaled(viewport, Qt::KeepAspectRatio);
-    const QRect target(QPoint((viewport.width() - fitted.width()) / 2, (viewport.height() - fitted.height()) / 2),
-                       fitted);
-    m_blitter->bind();
-    m_blitter->blit(texture, QOpenGLTextureBlitter::targetTransform(target, QRect(QPoint(0, 0), viewport)),
-                    QOpenGLTextureBlitter::sourceTransform(source, m_source->textureSize(),
-                                                           QOpenGLTextureBlitter::OriginTopLeft));
-    m_blitter->release();
+    const QRect target = VRDVideoFit::fitted(source.size(), pixelSize());
+    const qreal ratio = devicePixelRatioF();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(QRectF(target.topLeft() / ratio, target.size() / ratio), frame, source);
 }

@@ -2,36 +2,35 @@
 
 #include "player/VRDMediaEngine.h"
 
-#include <QOpenGLWidget>
+#include <QImage>
 #include <QPointer>
-
-#include <memory>
+#include <QWidget>
 
 class MpvFrameRenderer;
-class QOpenGLTextureBlitter;
+class VRDVideoSurface;
 
 // Shows one view's rectangle of an engine's frames, scaled to fit with its aspect
-// kept; black without a frame.
-class VRDVideoView : public QOpenGLWidget
+// kept; black without a frame. Frames drawn in software are painted here directly;
+// frames in an OpenGL texture are drawn by an OpenGL surface filling the view.
+class VRDVideoView : public QWidget
 {
     Q_OBJECT
 
 public:
     explicit VRDVideoView(QWidget *parent = nullptr);
-    ~VRDVideoView() override;
 
     void setFrameSource(MpvFrameRenderer *source, VRDMediaEngine::View view);
+    // What the view shows now, at its pixel size.
+    QImage grabPicture();
 
 protected:
-    void initializeGL() override;
-    void resizeGL(int width, int height) override;
-    void paintGL() override;
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     QSize pixelSize() const;
-    void releaseBlitter();
 
     QPointer<MpvFrameRenderer> m_source;
     VRDMediaEngine::View m_view = VRDMediaEngine::View::Main;
-    std::unique_ptr<QOpenGLTextureBlitter> m_blitter;
+    VRDVideoSurface *m_surface = nullptr;
 };

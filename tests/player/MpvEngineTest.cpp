@@ -258,9 +258,20 @@ TEST_F(MpvEngineTest, UnreadableFilesReportAnErrorWithTheirPath)
     ASSERT_TRUE(waitFor([&] { return engine.isPlaying(); }));
 }
 
-TEST_F(MpvEngineTest, APairPlaysInOneEngineEachViewShowingItsOwnPicture)
+// Both ways of drawing frames, whatever this machine's OpenGL would choose.
+class MpvEnginePairTest : public MpvEngineTest, public ::testing::WithParamInterface<VRDMpvEngine::FrameDrawing>
 {
-    auto engine = std::make_unique<VRDMpvEngine>(view1, view2, VRDMpvEngine::AudioOutput::Null);
+};
+
+INSTANTIATE_TEST_SUITE_P(Drawing, MpvEnginePairTest,
+                         ::testing::Values(VRDMpvEngine::FrameDrawing::OpenGL, VRDMpvEngine::FrameDrawing::Software),
+                         [](const auto &info) {
+                             return info.param == VRDMpvEngine::FrameDrawing::OpenGL ? "OpenGL" : "Software";
+                         });
+
+TEST_P(MpvEnginePairTest, APairPlaysInOneEngineEachViewShowingItsOwnPicture)
+{
+    auto engine = std::make_unique<VRDMpvEngine>(view1, view2, VRDMpvEngine::AudioOutput::Null, GetParam());
     QSignalSpy errors(engine.get(), &VRDMediaEngine::errorOccurred);
     // The player window hides the views until the engine plays.
     view1->hide();

@@ -13,7 +13,7 @@ inline std::optional<std::uint32_t> shownFrame(VRDVideoView *view, QSize videoSi
 {
     if (view == nullptr || videoSize.isEmpty() || !view->isVisible())
         return std::nullopt;
-    const QImage grabbed = view->grabFramebuffer();
+    const QImage grabbed = view->grabPicture();
     if (grabbed.isNull())
         return std::nullopt;
     const QSize fitted = videoSize.scaled(grabbed.size(), Qt::KeepAspectRatio);
