@@ -1,5 +1,6 @@
 #include "config/VRDFileData.h"
 
+#include "ProgramRun.h"
 #include "TestFolder.h"
 
 #include <QFile>
@@ -12,18 +13,9 @@
 
 namespace {
 
-struct CliRun {
-    int exitCode;
-    QByteArray out;
-    QByteArray err;
-};
-
-CliRun tovik(const QStringList &arguments)
+ProgramRun tovik(const QStringList &arguments)
 {
-    QProcess process;
-    process.start(QString::fromLocal8Bit(qgetenv("TOVIK_BUILD_DIR")) + "/src/cli/tovik", arguments);
-    process.waitForFinished(30000);
-    return CliRun{process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+    return runProgram(builtProgram("src/cli/tovik"), arguments);
 }
 
 QByteArray fileBytes(const std::string &path)
@@ -41,7 +33,7 @@ TEST(ConfigCommand, SetChecksEveryValueBeforeWriting)
     ASSERT_EQ(tovik({"config", "defaults", QString::fromStdString(path)}).exitCode, 0);
     const QByteArray before = fileBytes(path);
 
-    const CliRun refused = tovik({"config", "set", QString::fromStdString(path), "gsen_x_threshold=0.8", "wifi_channel=14"});
+    const ProgramRun refused = tovik({"config", "set", QString::fromStdString(path), "gsen_x_threshold=0.8", "wifi_channel=14"});
     EXPECT_EQ(refused.exitCode, 1);
     EXPECT_EQ(refused.err.count('\n'), 1) << refused.err.toStdString();
     EXPECT_TRUE(refused.err.contains("wifi_channel=14"));
@@ -59,7 +51,7 @@ TEST(ConfigCommand, SetChecksEveryValueBeforeWriting)
     EXPECT_EQ(record.osd_plate_flag, 0);
     EXPECT_EQ(record.checksum, VRDCheckWord(record));
 
-    const CliRun shown = tovik({"config", "show", QString::fromStdString(path), "--json"});
+    const ProgramRun shown = tovik({"config", "show", QString::fromStdString(path), "--json"});
     ASSERT_EQ(shown.exitCode, 0);
     const QJsonObject json = QJsonDocument::fromJson(shown.out).object();
     EXPECT_TRUE(json.value("accepted").toBool());

@@ -7,6 +7,8 @@
 #include "demo/DemoCutOffEvent.h"
 #include "demo/FrameNumberStrip.h"
 
+#include "ProgramRun.h"
+
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -25,33 +27,14 @@ constexpr int kWidth = 320;
 constexpr int kHeight = 180;
 constexpr int kFps = 15;
 
-struct ProcessResult {
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-ProcessResult run(const QString &program, const QStringList &arguments)
-{
-    QProcess process;
-    process.start(program, arguments);
-    ProcessResult result;
-    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit)
-        return result;
-    result.exitCode = process.exitCode();
-    result.out = process.readAllStandardOutput();
-    result.err = process.readAllStandardError();
-    return result;
-}
-
 QString generator()
 {
-    return qEnvironmentVariable("TOVIK_BUILD_DIR") + "/demo/tovik-demo-card";
+    return builtProgram("demo/tovik-demo-card");
 }
 
 std::optional<std::uint32_t> frameNumberAt(const QString &path, const QString &seconds, Bytes *picture = nullptr)
 {
-    const ProcessResult extract = run("ffmpeg", {"-v", "error", "-ss", seconds, "-i", path, "-frames:v", "1", "-f", "rawvideo",
+    const ProgramRun extract = runProgram("ffmpeg", {"-v", "error", "-ss", seconds, "-i", path, "-frames:v", "1", "-f", "rawvideo",
                                        "-pix_fmt", "rgb24", "pipe:1"});
     if (extract.exitCode != 0 || extract.out.size() != kWidth * kHeight * 3)
         return std::nullopt;
@@ -69,7 +52,7 @@ protected:
     {
         s_card = qEnvironmentVariable("TOVIK_TEST_TMP") + "/demo-card";
         QDir(s_card).removeRecursively();
-        s_generated = run(generator(), {s_card, "--duration", QString::number(kSeconds), "--width", QString::number(kWidth),
+        s_generated = runProgram(generator(), {s_card, "--duration", QString::number(kSeconds), "--width", QString::number(kWidth),
                                         "--height", QString::number(kHeight), "--fps", QString::number(kFps)});
     }
 
@@ -81,7 +64,7 @@ protected:
     static QString pathOf(const std::string &relativePath) { return s_card + "/" + QString::fromStdString(relativePath); }
 
     static inline QString s_card;
-    static inline ProcessResult s_generated;
+    static inline ProgramRun s_generated;
     const DemoCardPlan m_plan{{.durationSeconds = kSeconds, .count = DemoCardPlan::kStandardRecordingCount, .seed = 1}};
 };
 
@@ -122,12 +105,12 @@ TEST_F(DemoCard, RecordingsPlayInFfprobeAndMpv)
 {
     for (const char *name : {"event_20240315_081209_F.MP4", "EVENT/evtF_20240315_081215_R.MP4"}) {
         const QString path = pathOf(name);
-        const ProcessResult probe = run("ffprobe", {"-v", "error", "-show_entries", "stream=codec_type,codec_name", "-of", "csv=p=0", path});
+        const ProgramRun probe = runProgram("ffprobe", {"-v", "error", "-show_entries", "stream=codec_type,codec_name", "-of", "csv=p=0", path});
         EXPECT_EQ(probe.exitCode, 0) << name;
         EXPECT_TRUE(probe.err.isEmpty()) << name << ": " << probe.err.toStdString();
         EXPECT_EQ(probe.out.split('\n').mid(0, 2), (QByteArrayList{"h264,video", "aac,audio"})) << name;
     }
-    const ProcessResult play = run("mpv", {"--no-config", "--vo=null", "--ao=null", "--frames=30", pathOf("event_20240315_081209_F.MP4")});
+    const ProgramRun play = runProgram("mpv", {"--no-config", "--vo=null", "--ao=null", "--frames=30", pathOf("event_20240315_081209_F.MP4")});
     EXPECT_EQ(play.exitCode, 0) << play.out.toStdString();
 }
 
@@ -151,7 +134,7 @@ TEST_F(DemoCard, HoldsAnEventCutOffByAPowerLossThatCanBeRecovered)
     const DemoCutOffEvent crash(m_plan);
     for (const auto &recording : crash.recordings()) {
         const QString path = pathOf(recording.relativePath);
-        const QByteArray complaints = run("ffprobe", {"-v", "error", path}).err;
+        const QByteArray complaints = runProgram("ffprobe", {"-v", "error", path}).err;
         VRDBlackBoxData data;
         if (!recording.cutOff) {
             EXPECT_TRUE(complaints.isEmpty()) << recording.relativePath << ": " << complaints.toStdString();
@@ -166,11 +149,11 @@ TEST_F(DemoCard, HoldsAnEventCutOffByAPowerLossThatCanBeRecovered)
 
     const QString recovered = s_card + "/recovered-event/" + QString::fromUtf8(DemoCutOffEvent::kCutOffFront.data(),
                                                                              DemoCutOffEvent::kCutOffFront.size());
-    const ProcessResult repair = run(qEnvironmentVariable("TOVIK_BUILD_DIR") + "/src/cli/tovik",
+    const ProgramRun repair = runProgram(builtProgram("src/cli/tovik"),
                                      {"repair", pathOf(std::string(DemoCutOffEvent::kCutOffFront)), "--out", recovered});
     ASSERT_EQ(repair.exitCode, 0) << repair.err.toStdString();
-    EXPECT_TRUE(run("ffprobe", {"-v", "error", recovered}).err.isEmpty());
-    EXPECT_EQ(run("mpv", {"--no-config", "--vo=null", "--ao=null", recovered}).exitCode, 0);
+    EXPECT_TRUE(runProgram("ffprobe", {"-v", "error", recovered}).err.isEmpty());
+    EXPECT_EQ(runProgram("mpv", {"--no-config", "--vo=null", "--ao=null", recovered}).exitCode, 0);
     // Cut in the middle of the video sample at 60 %: the frames and samples before it come back.
     VRDBlackBoxData data;
     ASSERT_TRUE(data.ExtractStreamInformation(recovered.toStdString()));
@@ -185,7 +168,7 @@ TEST(DemoCardGenerator, WritesDataOnlyCardsAndRejectsBadArguments)
 {
     const QString card = qEnvironmentVariable("TOVIK_TEST_TMP") + "/data-only-card";
     QDir(card).removeRecursively();
-    const ProcessResult quick = run(generator(), {card, "--no-video", "--count", "40", "--duration", "1"});
+    const ProgramRun quick = runProgram(generator(), {card, "--no-video", "--count", "40", "--duration", "1"});
     ASSERT_EQ(quick.exitCode, 0) << quick.err.toStdString();
     const DemoCardPlan plan({.durationSeconds = 1, .count = 40, .seed = 1});
     ASSERT_EQ(plan.recordings().size(), 40u);
@@ -196,9 +179,9 @@ TEST(DemoCardGenerator, WritesDataOnlyCardsAndRejectsBadArguments)
     ASSERT_EQ(data.Times().size(), 10u);
     EXPECT_EQ(data.Times()[9], plan.samplesOf(last)[9].time);
 
-    const ProcessResult odd = run(generator(), {card, "--width", "641"});
+    const ProgramRun odd = runProgram(generator(), {card, "--width", "641"});
     EXPECT_EQ(odd.exitCode, 1);
     EXPECT_TRUE(odd.err.contains("--width")) << odd.err.toStdString();
-    EXPECT_EQ(run(generator(), {}).exitCode, 1);
-    EXPECT_EQ(run(generator(), {card, "--count", "many"}).exitCode, 1);
+    EXPECT_EQ(runProgram(generator(), {}).exitCode, 1);
+    EXPECT_EQ(runProgram(generator(), {card, "--count", "many"}).exitCode, 1);
 }

@@ -1,4 +1,5 @@
 #include "CoreApplicationTest.h"
+#include "ProgramRun.h"
 #include "RecordingTree.h"
 
 #include <QJsonArray>
@@ -9,27 +10,12 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 
 namespace {
 
-struct TovikRun {
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-TovikRun runTovik(const QStringList &arguments)
+ProgramRun runTovik(const QStringList &arguments)
 {
-    QProcess process;
-    process.start(QString::fromLocal8Bit(std::getenv("TOVIK_BUILD_DIR")) + "/src/cli/tovik", arguments);
-    TovikRun run;
-    if (!process.waitForFinished(30000))
-        return run;
-    run.exitCode = process.exitCode();
-    run.out = process.readAllStandardOutput();
-    run.err = process.readAllStandardError();
-    return run;
+    return runProgram(builtProgram("src/cli/tovik"), arguments);
 }
 
 QString pathIn(const RecordingTree &tree, const char *relative)
@@ -49,7 +35,7 @@ TEST_F(ListCommandTest, JsonHoldsTheSortedRecordingsAndThePairsWithNullForAMissi
     tree.touch("Event/evtA_20230116_090000_F.mp4");
     tree.touch("readme.txt");
 
-    const TovikRun run = runTovik({"list", QString::fromStdString(tree.path() + "/"), "--json"});
+    const ProgramRun run = runTovik({"list", QString::fromStdString(tree.path() + "/"), "--json"});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     const QJsonObject root = QJsonDocument::fromJson(run.out).object();
     EXPECT_EQ(root.value("directory").toString(), QString::fromStdString(tree.path()));
@@ -75,7 +61,7 @@ TEST_F(ListCommandTest, JsonHoldsTheSortedRecordingsAndThePairsWithNullForAMissi
     EXPECT_EQ(frontOnly.value("group").toString(), "evtA_20230116_090000");
     EXPECT_TRUE(frontOnly.value("rear").isNull());
 
-    const TovikRun rows = runTovik({"list", QString::fromStdString(tree.path())});
+    const ProgramRun rows = runTovik({"list", QString::fromStdString(tree.path())});
     ASSERT_EQ(rows.exitCode, 0);
     EXPECT_TRUE(rows.out.contains("2023-01-15 14:30:05  always  rear     Normal/alwa_20230115_143005_R.MP4"))
         << rows.out.toStdString();
@@ -87,7 +73,7 @@ TEST_F(ListCommandTest, AFolderThatIsMissingOrNotAFolderFailsWithOneLine)
     tree.touch("alwa_20230115_143005_F.MP4");
     for (const QStringList &arguments : {QStringList{"list", pathIn(tree, "missing")},
              QStringList{"list", pathIn(tree, "alwa_20230115_143005_F.MP4"), "--json"}, QStringList{"list"}}) {
-        const TovikRun run = runTovik(arguments);
+        const ProgramRun run = runTovik(arguments);
         EXPECT_EQ(run.exitCode, 1) << arguments.join(' ').toStdString();
         EXPECT_TRUE(run.out.isEmpty());
         EXPECT_EQ(run.err.count('\n'), 1) << run.err.toStdString();

@@ -17,9 +17,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-MediaTools::ProcessResult tovik(const QStringList &arguments)
+ProgramRun tovik(const QStringList &arguments)
 {
-    return MediaTools::run(qEnvironmentVariable("TOVIK_BUILD_DIR") + "/src/cli/tovik", QStringList{"repair"} + arguments);
+    return runProgram(builtProgram("src/cli/tovik"), QStringList{"repair"} + arguments);
 }
 
 int lines(const QByteArray &text)

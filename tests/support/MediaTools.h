@@ -3,6 +3,7 @@
 // Runs the real tools on recordings we write: the demo-card generator for
 // sources, ffprobe for the packets a demuxer sees, ffmpeg for the decoded
 // pictures, mpv for playback.
+#include "ProgramRun.h"
 #include "demo/FrameNumberStrip.h"
 
 #include <QByteArray>
@@ -19,29 +20,10 @@
 
 namespace MediaTools {
 
-struct ProcessResult {
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-inline ProcessResult run(const QString &program, const QStringList &arguments)
-{
-    QProcess process;
-    process.start(program, arguments);
-    ProcessResult result;
-    if (!process.waitForFinished(300000) || process.exitStatus() != QProcess::NormalExit)
-        return result;
-    result.exitCode = process.exitCode();
-    result.out = process.readAllStandardOutput();
-    result.err = process.readAllStandardError();
-    return result;
-}
-
 // A demo card made by the generator; empty on failure.
 inline QString makeDemoCard(const QString &folder, const QStringList &options)
 {
-    const ProcessResult made = run(qEnvironmentVariable("TOVIK_BUILD_DIR") + "/demo/tovik-demo-card",
+    const ProgramRun made = runProgram(builtProgram("demo/tovik-demo-card"),
                                    QStringList{folder} + options);
     return made.exitCode == 0 ? folder : QString();
 }
@@ -58,7 +40,7 @@ struct Packet {
 // Every packet in demuxing order, with an MD5 of its bytes.
 inline std::vector<Packet> probePackets(const QString &path)
 {
-    const ProcessResult probe = run("ffprobe", {"-v", "error", "-show_packets", "-show_data_hash", "MD5", "-of", "json", path});
+    const ProgramRun probe = runProgram("ffprobe", {"-v", "error", "-show_packets", "-show_data_hash", "MD5", "-of", "json", path});
     std::vector<Packet> packets;
     for (const QJsonValue &value : QJsonDocument::fromJson(probe.out).object()["packets"].toArray()) {
         const QJsonObject packet = value.toObject();
@@ -82,20 +64,20 @@ inline std::vector<Packet> packetsOf(const std::vector<Packet> &packets, int str
 // ffprobe's complaints about a file; empty when it reads it silently.
 inline QByteArray probeErrors(const QString &path)
 {
-    const ProcessResult probe = run("ffprobe", {"-v", "error", "-show_streams", "-show_format", path});
+    const ProgramRun probe = runProgram("ffprobe", {"-v", "error", "-show_streams", "-show_format", path});
     return probe.exitCode == 0 ? probe.err : "ffprobe failed: " + probe.err;
 }
 
 // mpv plays the whole file without video or audio output.
 inline bool playsInMpv(const QString &path)
 {
-    return run("mpv", {"--no-config", "--vo=null", "--ao=null", "--msg-level=all=error", path}).exitCode == 0;
+    return runProgram("mpv", {"--no-config", "--vo=null", "--ao=null", "--msg-level=all=error", path}).exitCode == 0;
 }
 
 // The frame number strip of every decoded picture, in presentation order.
 inline std::vector<std::optional<std::uint32_t>> frameNumbers(const QString &path, int width, int height)
 {
-    const ProcessResult decoded = run("ffmpeg", {"-v", "error", "-i", path, "-map", "0:v:0", "-f", "rawvideo",
+    const ProgramRun decoded = runProgram("ffmpeg", {"-v", "error", "-i", path, "-map", "0:v:0", "-f", "rawvideo",
                                                  "-pix_fmt", "rgb24", "-fps_mode", "passthrough", "pipe:1"});
     std::vector<std::optional<std::uint32_t>> numbers;
     const qsizetype frameBytes = static_cast<qsizetype>(width) * height * 3;

@@ -1,5 +1,7 @@
 // `tovik trips` and `tovik telemetry --gpx` on the demo card, the GPX read
 // back by gpsbabel's track filter, which refuses points without a time.
+#include "ProgramRun.h"
+
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -12,34 +14,15 @@
 
 namespace {
 
-struct ProcessRun {
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-ProcessRun run(const QString &program, const QStringList &arguments)
-{
-    QProcess process;
-    process.start(program, arguments);
-    ProcessRun result;
-    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit)
-        return result;
-    result.exitCode = process.exitCode();
-    result.out = process.readAllStandardOutput();
-    result.err = process.readAllStandardError();
-    return result;
-}
-
 QString tovik()
 {
-    return qEnvironmentVariable("TOVIK_BUILD_DIR") + "/src/cli/tovik";
+    return builtProgram("src/cli/tovik");
 }
 
 // Track points that gpsbabel's track filter accepts, as "date,time" rows.
 QStringList gpsbabelTrackTimes(const QString &gpxPath, QByteArray *error)
 {
-    const ProcessRun read = run("gpsbabel", {"-t", "-i", "gpx", "-f", gpxPath, "-x", "track,merge", "-o", "unicsv", "-F", "-"});
+    const ProgramRun read = runProgram("gpsbabel", {"-t", "-i", "gpx", "-f", gpxPath, "-x", "track,merge", "-o", "unicsv", "-F", "-"});
     *error = read.err;
     if (read.exitCode != 0)
         return {};
@@ -56,20 +39,20 @@ protected:
     {
         s_card = qEnvironmentVariable("TOVIK_TEST_TMP") + "/trips-card";
         QDir(s_card).removeRecursively();
-        s_generated = run(qEnvironmentVariable("TOVIK_BUILD_DIR") + "/demo/tovik-demo-card", {s_card, "--no-video"});
+        s_generated = runProgram(qEnvironmentVariable("TOVIK_BUILD_DIR") + "/demo/tovik-demo-card", {s_card, "--no-video"});
     }
 
     void SetUp() override { ASSERT_EQ(s_generated.exitCode, 0) << s_generated.err.toStdString(); }
 
     static inline QString s_card;
-    static inline ProcessRun s_generated;
+    static inline ProgramRun s_generated;
 };
 
 } // namespace
 
 TEST_F(TripsCommand, JsonShowsTheMorningsTwoDrivesParkingAndEvent)
 {
-    const ProcessRun trips = run(tovik(), {"trips", "--json", s_card});
+    const ProgramRun trips = runProgram(tovik(), {"trips", "--json", s_card});
     ASSERT_EQ(trips.exitCode, 0) << trips.err.toStdString();
     QJsonParseError parseError;
     const QJsonObject json = QJsonDocument::fromJson(trips.out, &parseError).object();
@@ -118,7 +101,7 @@ TEST_F(TripsCommand, JsonShowsTheMorningsTwoDrivesParkingAndEvent)
     EXPECT_TRUE(parkedBetween["events"].toArray().isEmpty()) << "a parked car's tremor stays under the parking thresholds";
     EXPECT_FALSE(parkedBetween.contains("distanceMeters"));
 
-    const ProcessRun table = run(tovik(), {"trips", s_card});
+    const ProgramRun table = runProgram(tovik(), {"trips", s_card});
     ASSERT_EQ(table.exitCode, 0);
     EXPECT_TRUE(table.out.contains("drive    2024-03-16 08:15:00   0:00:40")) << table.out.toStdString();
 }
@@ -127,7 +110,7 @@ TEST_F(TripsCommand, GpxFilesOfTheDrivesAreReadByGpsbabelsTrackFilter)
 {
     const QString outFolder = qEnvironmentVariable("TOVIK_TEST_TMP") + "/trips-gpx/made/here";
     QDir(outFolder).removeRecursively();
-    const ProcessRun trips = run(tovik(), {"trips", s_card, "--json", "--gpx", outFolder});
+    const ProgramRun trips = runProgram(tovik(), {"trips", s_card, "--json", "--gpx", outFolder});
     ASSERT_EQ(trips.exitCode, 0) << trips.err.toStdString();
     EXPECT_TRUE(QJsonDocument::fromJson(trips.out).isObject()) << "--gpx keeps stdout pure JSON";
     const QString morning = outFolder + "/trip-20240316-063000.gpx";
@@ -140,7 +123,7 @@ TEST_F(TripsCommand, GpxFilesOfTheDrivesAreReadByGpsbabelsTrackFilter)
     EXPECT_TRUE(points.front().endsWith("2024/03/16,06:30:00")) << points.front().toStdString();
     EXPECT_TRUE(points.back().endsWith("2024/03/16,06:30:29.900")) << points.back().toStdString();
 
-    const ProcessRun telemetry = run(tovik(), {"telemetry", "--gpx", s_card + "/alwa_20240316_073010_F.MP4"});
+    const ProgramRun telemetry = runProgram(tovik(), {"telemetry", "--gpx", s_card + "/alwa_20240316_073010_F.MP4"});
     ASSERT_EQ(telemetry.exitCode, 0) << telemetry.err.toStdString();
     const QString single = qEnvironmentVariable("TOVIK_TEST_TMP") + "/single.gpx";
     QFile file(single);
@@ -154,12 +137,12 @@ TEST_F(TripsCommand, GpxFilesOfTheDrivesAreReadByGpsbabelsTrackFilter)
 
 TEST(TripsCommandArguments, BadFoldersAndGapsAreRefused)
 {
-    EXPECT_EQ(run(tovik(), {"trips"}).exitCode, 1);
-    EXPECT_EQ(run(tovik(), {"trips", "/nonexistent/card"}).exitCode, 1);
-    const ProcessRun gap = run(tovik(), {"trips", "--gap", "soon", QDir::tempPath()});
+    EXPECT_EQ(runProgram(tovik(), {"trips"}).exitCode, 1);
+    EXPECT_EQ(runProgram(tovik(), {"trips", "/nonexistent/card"}).exitCode, 1);
+    const ProgramRun gap = runProgram(tovik(), {"trips", "--gap", "soon", QDir::tempPath()});
     EXPECT_EQ(gap.exitCode, 1);
     EXPECT_TRUE(gap.err.contains("--gap")) << gap.err.toStdString();
-    const ProcessRun empty = run(tovik(), {"trips", "--json", QDir::tempPath()});
+    const ProgramRun empty = runProgram(tovik(), {"trips", "--json", QDir::tempPath()});
     EXPECT_EQ(empty.exitCode, 0);
     EXPECT_TRUE(empty.out.contains("\"trips\": [],")) << empty.out.toStdString();
 }
