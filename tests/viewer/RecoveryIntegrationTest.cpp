@@ -17,6 +17,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 namespace {
 
 constexpr const char *kCutOffFront = "event_20240315_093010_F.MP4";
@@ -49,21 +51,33 @@ QMessageBox *openMessageBox(VRDAppDelegate &app)
     return nullptr;
 }
 
+// The viewer opened on a fresh standard demo card, which holds cut-off recordings.
+class RecoveryIntegration : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        card = makeStandardCard(scratch.filePath("card"));
+        ASSERT_FALSE(card.isEmpty()) << "tovik-demo-card failed";
+        VRDAppDelegate::Options options;
+        options.loadMapPage = false;
+        options.silentAudio = true;
+        viewer = std::make_unique<VRDAppDelegate>(options);
+        viewer->applicationDidFinishLaunching();
+        viewer->window().show();
+        viewer->openMediaDirectory(card);
+    }
+
+    QTemporaryDir scratch{QDir(qEnvironmentVariable("TOVIK_TEST_TMP", QDir::tempPath())).filePath("recovery-XXXXXX")};
+    QString card;
+    std::unique_ptr<VRDAppDelegate> viewer;
+};
+
 } // namespace
 
-TEST(RecoveryIntegration, CutOffEventIsOfferedForRecoveryAndThenPlays)
+TEST_F(RecoveryIntegration, CutOffEventIsOfferedForRecoveryAndThenPlays)
 {
-    QTemporaryDir scratch(QDir(qEnvironmentVariable("TOVIK_TEST_TMP", QDir::tempPath())).filePath("recovery-XXXXXX"));
-    const QString card = makeStandardCard(scratch.filePath("card"));
-    ASSERT_FALSE(card.isEmpty()) << "tovik-demo-card failed";
-
-    VRDAppDelegate::Options options;
-    options.loadMapPage = false;
-    options.silentAudio = true;
-    VRDAppDelegate app(options);
-    app.applicationDidFinishLaunching();
-    app.window().show();
-    app.openMediaDirectory(card);
+    VRDAppDelegate &app = *viewer;
     ASSERT_TRUE(QTest::qWaitFor([&] { return rowOf(app, kCutOffFront) >= 0; }, 10000));
 
     QPushButton &recoverAll = *app.ui().recoverAllButton;
@@ -98,19 +112,9 @@ TEST(RecoveryIntegration, CutOffEventIsOfferedForRecoveryAndThenPlays)
     EXPECT_TRUE(saveScreenshot(app.window(), "recovery_playing"));
 }
 
-TEST(RecoveryIntegration, HeadBarButtonRecoversEveryCutOffRecordingOfTheFolder)
+TEST_F(RecoveryIntegration, HeadBarButtonRecoversEveryCutOffRecordingOfTheFolder)
 {
-    QTemporaryDir scratch(QDir(qEnvironmentVariable("TOVIK_TEST_TMP", QDir::tempPath())).filePath("recovery-XXXXXX"));
-    const QString card = makeStandardCard(scratch.filePath("card"));
-    ASSERT_FALSE(card.isEmpty()) << "tovik-demo-card failed";
-
-    VRDAppDelegate::Options options;
-    options.loadMapPage = false;
-    options.silentAudio = true;
-    VRDAppDelegate app(options);
-    app.applicationDidFinishLaunching();
-    app.window().show();
-    app.openMediaDirectory(card);
+    VRDAppDelegate &app = *viewer;
     QPushButton &recoverAll = *app.ui().recoverAllButton;
     ASSERT_TRUE(QTest::qWaitFor([&] { return recoverAll.isVisible(); }, 10000));
 
