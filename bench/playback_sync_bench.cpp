@@ -33,7 +33,7 @@ using View = VRDMediaEngine::View;
 constexpr int kFramesPerSecond = 30;
 constexpr int kTimedStarts = 5;
 constexpr int kCountedStarts = 20;
-constexpr int kCpuSeconds = 20;
+constexpr int kCpuSeconds = 60;
 
 struct Channels {
     VRDAppDelegate &app;
@@ -303,7 +303,7 @@ int main(int argc, char **argv)
         started.wait(15000);
     });
 
-    const QString camera = makeCard(scratch.filePath("camera"), {"--duration", "30", "--count", "2", "--width", "1920",
+    const QString camera = makeCard(scratch.filePath("camera"), {"--duration", "65", "--count", "2", "--width", "1920",
                                                                  "--height", "1080", "--detail", "--bitrate", "14000"});
     if (camera.isEmpty())
         std::printf("1080p pair: tovik-demo-card failed\n");

@@ -18,6 +18,12 @@ struct SingleArgumentSyntax {
     QList<QCommandLineOption> options;
 };
 
+// Reads a sub-command's command line as QCommandLineParser::process does (adding
+// --help; a bad option or --help ends the program), with the help's usage line
+// naming the command ("tovik list") rather than the program's path. The first
+// argument is the command's name.
+void processCommandLine(QCommandLineParser &parser, const QStringList &arguments);
+
 // Reads such a command line with QCommandLineParser, so --help and unknown
 // options end the program there alike in every sub-command. Gives the one
 // positional argument, or nothing when there are none or several; the

@@ -156,10 +156,9 @@ int runSet(const QStringList &arguments)
     parser.setApplicationDescription("Changes settings of a config.bin, with the values the settings window "
                                      "offers (thresholds in g, e.g. gsen_x_threshold=0.5). Nothing is written "
                                      "unless every value is allowed.");
-    parser.addHelpOption();
     parser.addPositionalArgument("FILE", "The config.bin to change.");
     parser.addPositionalArgument("NAME=VALUE", "Field name and new value; one or more.");
-    parser.process(arguments);
+    processCommandLine(parser, arguments);
     const QStringList positional = parser.positionalArguments();
     if (positional.size() < 2)
         return fail("config set: give a file and at least one NAME=VALUE (see 'tovik config set --help')");
@@ -224,7 +223,10 @@ int runDefaults(const QStringList &arguments)
 int runConfig(const QStringList &arguments)
 {
     const QString action = arguments.size() > 1 ? arguments.at(1) : QString();
-    const QStringList rest = arguments.mid(1);
+    QStringList rest = arguments.mid(1);
+    // Each action's help names it in full.
+    if (!rest.isEmpty())
+        rest.first() = "config " + action;
     if (action == "show")
         return runShow(rest);
     if (action == "set")

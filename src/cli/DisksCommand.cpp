@@ -1,5 +1,6 @@
 #include "cli/DisksCommand.h"
 
+#include "cli/CliArguments.h"
 #include "cli/CliLog.h"
 #include "cli/CliOutput.h"
 #include "disk/TKCardLocator.h"
@@ -59,10 +60,9 @@ int runDisks(const QStringList &arguments)
     QCommandLineParser parser;
     parser.setApplicationDescription("Lists the mounted removable volumes on USB card readers, as the format "
                                      "window shows them, and marks the one taken as the dashcam's card.");
-    parser.addHelpOption();
     const QCommandLineOption jsonOption("json", "Print one JSON document instead of rows.");
     parser.addOption(jsonOption);
-    parser.process(arguments);
+    processCommandLine(parser, arguments);
     if (!parser.positionalArguments().isEmpty())
         return fail("disks: takes no arguments (see 'tovik disks --help')");
 

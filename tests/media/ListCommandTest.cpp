@@ -79,3 +79,16 @@ TEST_F(ListCommandTest, AFolderThatIsMissingOrNotAFolderFailsWithOneLine)
         EXPECT_EQ(run.err.count('\n'), 1) << run.err.toStdString();
     }
 }
+
+TEST(CommandHelp, UsageLineNamesTheCommandNotTheProgramPath)
+{
+    for (const QStringList &arguments : {QStringList{"list", "--help"}, QStringList{"config", "set", "--help"}}) {
+        const ProgramRun help = runTovik(arguments);
+        EXPECT_EQ(help.exitCode, 0);
+        const QString command = "tovik " + arguments.mid(0, arguments.size() - 1).join(' ');
+        EXPECT_TRUE(help.out.startsWith(("Usage: " + command + " [options]").toUtf8())) << help.out.toStdString();
+    }
+    const ProgramRun bad = runTovik({"list", "--no-such-option"});
+    EXPECT_EQ(bad.exitCode, 1);
+    EXPECT_TRUE(bad.err.startsWith("tovik list: ")) << bad.err.toStdString();
+}
