@@ -13,6 +13,8 @@ const QColor kCaptionColour(0x8b, 0x91, 0x9c);
 const QColor kCurveColour(0xf0, 0xb4, 0x4c);
 const QColor kBandColour(0x6b, 0x72, 0x80, 110);
 const QColor kBandEdgeColour(0x8b, 0x91, 0x9c, 160);
+// The panel's own background, so the legend stays legible over the curve.
+const QColor kLegendBackdrop(0x0f, 0x10, 0x13, 220);
 
 QFont labelFont()
 {
@@ -121,14 +123,21 @@ void VRDSpeedGraphView::drawCaptions(QPainter &painter, bool withBandLegend) con
     const QFontMetricsF metrics(font);
     painter.setFont(font);
     painter.setPen(kCaptionColour);
-    const QRectF top(area.left + 6, area.top + 2, area.width - 12, metrics.height());
-    painter.drawText(top, Qt::AlignLeft | Qt::AlignTop, unitText(m_series->unit()));
+    // The unit runs up the left edge, clear of the curve and the numbers.
+    painter.save();
+    painter.translate(2, area.top + area.height / 2);
+    painter.rotate(-90);
+    painter.drawText(QRectF(-area.height / 2, 0, area.height, metrics.height()), Qt::AlignCenter,
+                     unitText(m_series->unit()));
+    painter.restore();
     if (!withBandLegend)
         return;
     const QString legend = TKLocalizedString("graph.poor_fix");
     const double textWidth = metrics.horizontalAdvance(legend);
-    const QRectF swatch(area.left + area.width - textWidth - 6 - 14, area.top + 3, 12, metrics.height() - 4);
+    const QRectF swatch(area.left + area.width - textWidth - 6 - 18, area.top + 3, 12, metrics.height() - 4);
+    painter.fillRect(QRectF(swatch.left() - 4, area.top + 1, textWidth + 32, metrics.height() + 2), kLegendBackdrop);
     painter.fillRect(swatch, kBandColour);
     painter.fillRect(swatch, QBrush(kBandEdgeColour, Qt::BDiagPattern));
-    painter.drawText(top, Qt::AlignRight | Qt::AlignTop, legend);
+    painter.drawText(QRectF(area.left, area.top + 2, area.width - 6, metrics.height()), Qt::AlignRight | Qt::AlignTop,
+                     legend);
 }

@@ -16,7 +16,7 @@ class VRDSpeedGraphView : public QWidget
 public:
     using Series = std::shared_ptr<const VRDSpeedSeries>;
 
-    static constexpr double kLeftMargin = 34.0;
+    static constexpr double kLeftMargin = 40.0;
     static constexpr double kRightMargin = 12.0;
     static constexpr double kVerticalMargin = 8.0;
 

@@ -169,9 +169,9 @@ TEST(VRDSpeedSeries, SpeedsInTheCameraUnitWithTheTripsRuleForFixes)
 TEST(VRDSpeedGraphView, DrawsBandsCurveAndCursorOrTheBareGrid)
 {
     VRDSpeedGraphView view;
-    view.resize(446, 116);
+    view.resize(452, 116);
     const Geometry::Area area = view.plotArea();
-    EXPECT_DOUBLE_EQ(area.left, 34.0);
+    EXPECT_DOUBLE_EQ(area.left, 40.0);
     EXPECT_DOUBLE_EQ(area.width, 400.0);
     EXPECT_DOUBLE_EQ(area.height, 100.0);
     EXPECT_EQ(VRDSpeedGraphView::unitText(Unit::KilometresPerHour), "km/h");
@@ -181,18 +181,18 @@ TEST(VRDSpeedGraphView, DrawsBandsCurveAndCursorOrTheBareGrid)
     view.updateTimePosition(0.5);
     const QImage empty = render(view);
     EXPECT_EQ(empty.pixel(300, 108), qRgb(204, 204, 204)) << "the zero line";
-    EXPECT_EQ(empty.pixel(234, 80), qRgb(0, 0, 0)) << "no cursor without data";
+    EXPECT_EQ(empty.pixel(240, 80), qRgb(0, 0, 0)) << "no cursor without data";
 
     // Four samples: the first half without a fix is shaded, the rest is not.
     view.setSeries(std::make_shared<const VRDSpeedSeries>(
         series({{0.0, false}, {0.0, false}, {15.0, true}, {15.0, true}}, Unit::MilesPerHour)));
     view.updateTimePosition(0.75);
     const QImage drawn = render(view);
-    EXPECT_NE(drawn.pixel(100, 60), qRgb(0, 0, 0)) << "shaded band";
-    EXPECT_EQ(drawn.pixel(300, 60), qRgb(0, 0, 0)) << "good fix, no shade";
-    EXPECT_EQ(drawn.pixel(335, 60), qRgb(255, 255, 255)) << "cursor at 3/4";
+    EXPECT_NE(drawn.pixel(106, 60), qRgb(0, 0, 0)) << "shaded band";
+    EXPECT_EQ(drawn.pixel(306, 60), qRgb(0, 0, 0)) << "good fix, no shade";
+    EXPECT_EQ(drawn.pixel(341, 60), qRgb(255, 255, 255)) << "cursor at 3/4";
     // The curve at 15 of a 20 top runs a quarter down on the right.
-    const QRgb curve = drawn.pixel(350, 33);
+    const QRgb curve = drawn.pixel(356, 33);
     EXPECT_GT(qRed(curve), 150);
     EXPECT_GT(qRed(curve), qBlue(curve) + 60) << "the curve's amber";
 }
