@@ -38,6 +38,31 @@
         <source>Unknown</source>
         <translation>Unknown</translation>
     </message>
+    <!-- Graph under the video: the switch between the G-sensor and the speed graph, the speed graph's units and legend -->
+    <message id="graph.gsensor">
+        <source>G-sensor</source>
+        <translation>G-sensor</translation>
+    </message>
+    <message id="graph.speed">
+        <source>Speed</source>
+        <translation>Speed</translation>
+    </message>
+    <message id="graph.switch">
+        <source>Graph: G-sensor or speed over the recording</source>
+        <translation>Graph: G-sensor or speed over the recording</translation>
+    </message>
+    <message id="graph.unit_kmh">
+        <source>km/h</source>
+        <translation>km/h</translation>
+    </message>
+    <message id="graph.unit_mph">
+        <source>mph</source>
+        <translation>mph</translation>
+    </message>
+    <message id="graph.poor_fix">
+        <source>no or poor GPS fix</source>
+        <translation>no or poor GPS fix</translation>
+    </message>
     <!-- Tool tips of the player window's buttons -->
     <message id="player.recover">
         <source>Recover</source>

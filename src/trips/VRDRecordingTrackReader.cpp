@@ -71,21 +71,33 @@ VRDRecordingTrack VRDRecordingTrackReader::read(VRDByteSource &source)
     VRDBlackBoxData data;
     if (!data.ExtractStreamInformation(source))
         return {};
-    return reduce(data);
+    return reduce({data.Times(), data.NMEAs(), data.RecordFixIndexes(), data.vGpsData(), data.vGSensorData()});
 }
 
-VRDRecordingTrack VRDRecordingTrackReader::reduce(const VRDBlackBoxData &data)
+VRDRecordingTrack VRDRecordingTrackReader::fromSnapshot(const VRDBlackBoxSnapshot &snapshot)
 {
-    const std::size_t count = data.Times().size();
+    // The extractor keeps its lists in step; a snapshot assembled otherwise
+    // is refused rather than read out of bounds.
+    const std::size_t count = snapshot.Times.size();
+    if (snapshot.RecordFixIndexes.size() != count || snapshot.vGpsData.size() != count || snapshot.vGSensorData.size() != count
+        || std::any_of(snapshot.RecordFixIndexes.begin(), snapshot.RecordFixIndexes.end(),
+                       [&](std::size_t index) { return index >= snapshot.NMEAs.size(); }))
+        return {};
+    return reduce({snapshot.Times, snapshot.NMEAs, snapshot.RecordFixIndexes, snapshot.vGpsData, snapshot.vGSensorData});
+}
+
+VRDRecordingTrack VRDRecordingTrackReader::reduce(const Lists &data)
+{
+    const std::size_t count = data.times.size();
     std::vector<std::optional<VRDRmcReading>> rmc(count);
     std::vector<std::optional<double>> rmcUtc(count);
     for (std::size_t i = 0; i < count; ++i) {
-        rmc[i] = VRDRmcReading::find(textOf(data.vGpsData()[i]));
+        rmc[i] = VRDRmcReading::find(textOf(data.texts[i]));
         if (rmc[i])
             rmcUtc[i] = rmc[i]->utcSeconds;
     }
-    const VRDSampleTimeline::Result timeline = VRDSampleTimeline::build(data.Times(), rmcUtc);
-    const std::array<std::int64_t, 3> resting = restingValues(data.vGSensorData());
+    const VRDSampleTimeline::Result timeline = VRDSampleTimeline::build(data.times, rmcUtc);
+    const std::array<std::int64_t, 3> resting = restingValues(data.gsensors);
 
     VRDRecordingTrack track;
     track.readable = true;
@@ -95,14 +107,14 @@ VRDRecordingTrack VRDRecordingTrackReader::reduce(const VRDBlackBoxData &data)
     const VRDGpsData *hemispheres = &northEast;
     std::size_t nextFix = 0;
     for (std::size_t i = 0; i < count; ++i) {
-        const std::size_t recordFix = data.RecordFixIndexes()[i];
+        const std::size_t recordFix = data.recordFixIndexes[i];
         // The entries before a record's own fix copy the parser's fix, whose
         // hemispheres the last GGA sentence set.
         if (recordFix > nextFix)
-            hemispheres = &data.NMEAs()[recordFix - 1];
+            hemispheres = &data.fixes[recordFix - 1];
         nextFix = recordFix + 1;
 
-        const VRDGpsData &fix = data.NMEAs()[recordFix];
+        const VRDGpsData &fix = data.fixes[recordFix];
         VRDTrackSample &sample = track.samples[i];
         sample.offsetSeconds = static_cast<float>(timeline.offsetSeconds[i]);
         sample.speedCentiKmh = centiKmh(fix);
@@ -112,7 +124,7 @@ VRDRecordingTrack VRDRecordingTrackReader::reduce(const VRDBlackBoxData &data)
             sample.latitudeE7 = e7(position->latitude);
             sample.longitudeE7 = e7(position->longitude);
         }
-        const VRDAviGSensorData::Data &raw = data.vGSensorData()[i].data;
+        const VRDAviGSensorData::Data &raw = data.gsensors[i].data;
         sample.deviation = {clamped16(raw.X - resting[0]), clamped16(raw.Y - resting[1]), clamped16(raw.Z - resting[2])};
     }
     return track;

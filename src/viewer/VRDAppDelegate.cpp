@@ -11,6 +11,7 @@
 #include "viewer/VRDClipExportController.h"
 #include "viewer/VRDConcurrentMediaWalkRunner.h"
 #include "viewer/VRDDualPlaybackController.h"
+#include "viewer/VRDGraphSwitch.h"
 #include "viewer/VRDLanguagePreference.h"
 #include "viewer/VRDLoadingController.h"
 #include "viewer/VRDMainWindowPlaybackView.h"
@@ -20,6 +21,7 @@
 #include "viewer/VRDPlaybackKeys.h"
 #include "viewer/VRDPreferencesDialog.h"
 #include "viewer/VRDSensorDisplay.h"
+#include "viewer/VRDSpeedGraphView.h"
 #include "viewer/VRDStillCapture.h"
 #include "viewer/VRDSystemCaptureDialogs.h"
 #include "viewer/VRDTimeSetupController.h"
@@ -212,6 +214,7 @@ void VRDAppDelegate::setupInitialValues()
     m_tripsController = new VRDTripsController(*m_ui->tripsView, m_mapPage, this);
     connect(m_tripsController, &VRDTripsController::momentRequested, this, &VRDAppDelegate::playMoment);
     connectPlaybackControls();
+    m_graphSwitch = new VRDGraphSwitch(*m_ui->graphSwitch, *m_ui->graphStack, m_window, m_settings, this);
     watchCards();
     layoutWindow();
 }
@@ -415,6 +418,8 @@ void VRDAppDelegate::observePlayInfo()
     });
     connect(m_playInfo, &VRDPlayInfo::positionChanged, m_ui->graphView,
             &GraphView::updateTimePosition);
+    connect(m_playInfo, &VRDPlayInfo::positionChanged, m_ui->speedGraphView,
+            &VRDSpeedGraphView::updateTimePosition);
 }
 
 void VRDAppDelegate::loadMapPage()

@@ -27,6 +27,7 @@ class VRDCaptureDialogs;
 class VRDClipExportController;
 class VRDConcurrentMediaWalkRunner;
 class VRDDualPlaybackController;
+class VRDGraphSwitch;
 class VRDLoadingController;
 class VRDMainWindowPlaybackView;
 class VRDMediaEngine;
@@ -97,6 +98,7 @@ public:
     VRDSensorDisplay &sensorDisplay() { return *m_sensorDisplay; }
     VRDStillCapture &stillCapture() { return *m_stillCapture; }
     VRDTripsController &tripsController() { return *m_tripsController; }
+    VRDGraphSwitch &graphSwitch() { return *m_graphSwitch; }
     VRDClipExportController &clipExport() { return *m_clipExport; }
     // Null without a map page.
     TKMapPage *mapPage() const { return m_mapPage; }
@@ -187,6 +189,7 @@ private:
     std::unique_ptr<VRDDualPlaybackController> m_playback;
     std::unique_ptr<VRDStillCapture> m_stillCapture;
     VRDTripsController *m_tripsController = nullptr;
+    VRDGraphSwitch *m_graphSwitch = nullptr;
     VRDRecoveryController *m_recovery = nullptr;
     VRDClipExportController *m_clipExport = nullptr;
     // The settings or clock window: one of them at a time, brought forward

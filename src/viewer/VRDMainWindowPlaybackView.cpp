@@ -3,6 +3,7 @@
 #include "viewer/CustomWindow.h"
 #include "viewer/VRDLoadingController.h"
 #include "viewer/VRDSensorDisplay.h"
+#include "viewer/VRDSpeedSeries.h"
 #include "viewer/VRDWindowLayout.h"
 #include "ui_VRDMainWindow.h"
 #include "widgets/TKImage.h"
@@ -61,6 +62,7 @@ void VRDMainWindowPlaybackView::updateSideButtons()
 void VRDMainWindowPlaybackView::showSensorData(const std::shared_ptr<const VRDBlackBoxSnapshot> &snapshot)
 {
     m_ui.graphView->setGraphData(GraphView::Samples(snapshot, &snapshot->GSensors));
+    m_ui.speedGraphView->setSeries(std::make_shared<const VRDSpeedSeries>(VRDSpeedSeries::fromSnapshot(*snapshot)));
     m_sensorDisplay.setSnapshot(snapshot);
 }
 

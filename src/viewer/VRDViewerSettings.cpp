@@ -10,6 +10,9 @@ namespace {
 const QString kFolderKey = QStringLiteral("viewer/lastFolder");
 const QString kSizeKey = QStringLiteral("viewer/windowSize");
 const QString kVolumeKey = QStringLiteral("viewer/volume");
+const QString kGraphKey = QStringLiteral("viewer/graph");
+const QString kSpeedGraph = QStringLiteral("speed");
+const QString kGSensorGraph = QStringLiteral("gsensor");
 constexpr int kMaxVolume = 200;
 
 } // namespace
@@ -52,4 +55,14 @@ int VRDViewerSettings::volume(int initial) const
 void VRDViewerSettings::setVolume(int volume)
 {
     m_settings.setValue(kVolumeKey, std::clamp(volume, 0, kMaxVolume));
+}
+
+VRDViewerSettings::Graph VRDViewerSettings::graph() const
+{
+    return m_settings.value(kGraphKey).toString() == kSpeedGraph ? Graph::Speed : Graph::GSensor;
+}
+
+void VRDViewerSettings::setGraph(Graph graph)
+{
+    m_settings.setValue(kGraphKey, graph == Graph::Speed ? kSpeedGraph : kGSensorGraph);
 }

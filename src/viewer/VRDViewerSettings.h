@@ -9,10 +9,12 @@ class QSettings;
 
 // What the viewer remembers between runs, in the application's settings
 // (~/.config/<organisation>/<application>.conf): the last folder, the window
-// size and the volume. Values that cannot be used now read as absent.
+// size, the volume and the graph shown. Values that cannot be used now read as absent.
 class VRDViewerSettings
 {
 public:
+    enum class Graph { GSensor, Speed };
+
     explicit VRDViewerSettings(QSettings &settings);
 
     // The last folder, only while it still exists.
@@ -26,6 +28,10 @@ public:
     // 0 to 200; `initial` on the first run.
     int volume(int initial) const;
     void setVolume(int volume);
+
+    // The G-sensor graph on the first run and for an unknown value.
+    Graph graph() const;
+    void setGraph(Graph graph);
 
 private:
     QSettings &m_settings;

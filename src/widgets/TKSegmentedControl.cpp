@@ -103,6 +103,18 @@ QAbstractButton *TKSegmentedControl::buttonForSegment(int segment) const
     return m_group->button(segment);
 }
 
+bool TKSegmentedControl::event(QEvent *event)
+{
+    if (event->type() == QEvent::ShortcutOverride) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (segmentCount() > 0 && (key == Qt::Key_Left || key == Qt::Key_Right)) {
+            event->accept();
+            return true;
+        }
+    }
+    return QWidget::event(event);
+}
+
 void TKSegmentedControl::keyPressEvent(QKeyEvent *event)
 {
     const int count = segmentCount();

@@ -34,6 +34,9 @@ signals:
     void selectionChanged(int segment);
 
 protected:
+    // With focus the control keeps the arrow keys even when the window
+    // binds them to shortcuts.
+    bool event(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
 private:

@@ -2,6 +2,7 @@
 // speeds in km/h, G-sensor deviations from the resting value.
 #include "TripsFixtures.h"
 
+#include "blackbox/VRDBlackBoxData.h"
 #include "io/VRDMemoryByteSource.h"
 #include "trips/VRDFixPlausibility.h"
 #include "trips/VRDRecordingTrackReader.h"
@@ -114,4 +115,28 @@ TEST(VRDRecordingTrackReader, UnreadableOrEmptyRecordingsGiveNoSamples)
     EXPECT_TRUE(empty.readable);
     EXPECT_TRUE(empty.samples.empty());
     EXPECT_FALSE(empty.rmcBaseUtc);
+}
+
+TEST(VRDRecordingTrackReader, TheViewersSnapshotReducesAlikeAndOneOutOfStepIsRefused)
+{
+    std::vector<BlackBoxSample> samples;
+    for (std::uint32_t i = 0; i < 12; ++i)
+        samples.push_back(TripsFixtures::sample(1000 + i / 10));
+    samples[1].nmea = TripsFixtures::rmc(TripsFixtures::kMorningUtc);
+    samples[4].satellites = 2;
+    const std::vector<std::uint8_t> bytes = TripsFixtures::recording(samples);
+    VRDMemoryByteSource source(bytes);
+    VRDBlackBoxData data;
+    ASSERT_TRUE(data.ExtractStreamInformation(source));
+    const auto snapshot = data.snapshot();
+    const VRDRecordingTrack track = VRDRecordingTrackReader::fromSnapshot(*snapshot);
+    EXPECT_EQ(track, read(samples));
+    EXPECT_FALSE(track.samples[4].validFix);
+
+    VRDBlackBoxSnapshot outOfStep = *snapshot;
+    outOfStep.vGSensorData.pop_back();
+    EXPECT_FALSE(VRDRecordingTrackReader::fromSnapshot(outOfStep).readable);
+    outOfStep = *snapshot;
+    outOfStep.RecordFixIndexes[3] = outOfStep.NMEAs.size();
+    EXPECT_FALSE(VRDRecordingTrackReader::fromSnapshot(outOfStep).readable);
 }

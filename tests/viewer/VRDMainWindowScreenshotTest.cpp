@@ -2,6 +2,9 @@
 // window as PNG files under <build>/screenshots for a person to look at.
 #include "ui_VRDMainWindow.h"
 #include "viewer/VRDAppDelegate.h"
+#include "viewer/VRDDualPlaybackController.h"
+#include "viewer/VRDGraphSwitch.h"
+#include "viewer/VRDSpeedGraphView.h"
 #include "viewer/VRDMediaTableModel.h"
 #include "widgets/TKMapPage.h"
 
@@ -78,4 +81,34 @@ TEST(VRDMainWindowScreenshot, DemoCardInTheMainWindow)
     QTest::qWait(800);
     save(app.window(), "main-window-fullscreen.png");
     app.window().leaveFullscreen();
+}
+
+TEST(VRDMainWindowScreenshot, SpeedGraphOfADemoDrive)
+{
+    const QString card = demoCard();
+    ASSERT_FALSE(card.isEmpty());
+
+    VRDAppDelegate::Options options;
+    options.loadMapPage = false;
+    options.silentAudio = true;
+    VRDAppDelegate app(options);
+    app.applicationDidFinishLaunching();
+    app.window().show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&app.window()));
+    QSignalSpy listed(&app.mediaTableModel(), &QAbstractItemModel::modelReset);
+    app.openMediaDirectory(card);
+    ASSERT_TRUE(listed.wait(10000));
+
+    app.graphSwitch().show(VRDViewerSettings::Graph::Speed);
+    QSignalSpy started(&app.playback(), &VRDDualPlaybackController::playbackStarted);
+    app.playMoment(QDir(card).filePath("alwa_20240316_091500_F.MP4"), 5.0);
+    ASSERT_TRUE(started.wait(10000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !app.ui().speedGraphView->series().empty(); }, 5000));
+    EXPECT_EQ(app.ui().speedGraphView->series().unit(), VRDSpeedSeries::Unit::KilometresPerHour);
+    EXPECT_TRUE(app.ui().speedGraphView->isVisible());
+    QTest::qWait(1500);
+    save(app.window(), "main-window-speed-graph.png");
+    app.graphSwitch().show(VRDViewerSettings::Graph::GSensor);
+    QTest::qWait(300);
+    save(app.window(), "main-window-gsensor-graph.png");
 }

@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -41,6 +42,29 @@ TEST(TKSegmentedControl, LabelsSelectionAndUserSignals)
     TKSetSegmentLabels(&control, {"x", "y"});
     EXPECT_EQ(control.segmentCount(), 2);
     EXPECT_EQ(control.labelForSegment(1), "y");
+}
+
+TEST(TKSegmentedControl, WithFocusItKeepsTheArrowsAWindowShortcutAlsoUses)
+{
+    QWidget window;
+    int jumps = 0;
+    QObject::connect(new QShortcut(QKeySequence(Qt::Key_Right), &window), &QShortcut::activated, [&jumps] { ++jumps; });
+    auto *control = new TKSegmentedControl(&window);
+    TKSetSegmentLabels(control, {"a", "b"});
+    control->setSelectedSegment(0);
+    auto *other = new QPushButton(&window);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+
+    other->setFocus();
+    QTest::keyClick(other, Qt::Key_Right);
+    EXPECT_EQ(jumps, 1) << "elsewhere the window's shortcut acts";
+    EXPECT_EQ(control->selectedSegment(), 0);
+
+    control->setFocus();
+    QTest::keyClick(control, Qt::Key_Right);
+    EXPECT_EQ(control->selectedSegment(), 1);
+    EXPECT_EQ(jumps, 1);
 }
 
 TEST(TKInterfaceHelpers, ComboItemsCellTitlesAndCentring)
