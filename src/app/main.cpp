@@ -2,6 +2,7 @@
 // names a folder to open at start; --settings FILE edits a config.bin alone.
 // The one place that wires the viewer and the settings window together.
 #include "disk/TKUDisks2Service.h"
+#include "maps/TKViewerIdentity.h"
 #include "settings/VRDSettingController.h"
 #include "viewer/VRDAppDelegate.h"
 #include "widgets/TKImage.h"
@@ -28,8 +29,8 @@ int main(int argc, char **argv)
     std::setlocale(LC_NUMERIC, "C");
     // Recovery tries out frames with libavcodec; the ones it rejects are no errors.
     av_log_set_level(AV_LOG_QUIET);
-    QCoreApplication::setOrganizationName(QStringLiteral("Tovik"));
-    QCoreApplication::setApplicationName(QStringLiteral("tovik-viewer"));
+    QCoreApplication::setOrganizationName(QString::fromLatin1(TKViewerIdentity::kOrganization));
+    QCoreApplication::setApplicationName(QString::fromLatin1(TKViewerIdentity::kApplication));
     QCoreApplication::setApplicationVersion(QStringLiteral(TOVIK_VERSION));
     QGuiApplication::setApplicationDisplayName(QStringLiteral("Tovik Viewer"));
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.tovik.Viewer"));

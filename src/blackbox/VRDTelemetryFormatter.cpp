@@ -41,6 +41,20 @@ std::string jsonCharacter(char c)
     return escaped;
 }
 
+std::string xmlText(const std::string &text)
+{
+    std::string out;
+    for (const char c : text) {
+        switch (c) {
+        case '&': out += "&amp;"; break;
+        case '<': out += "&lt;"; break;
+        case '>': out += "&gt;"; break;
+        default: out += c;
+        }
+    }
+    return out;
+}
+
 std::string isoTime(const _SYSTEMTIME &t)
 {
     char text[40];
@@ -157,12 +171,15 @@ std::string csv(const VRDBlackBoxSnapshot &samples)
     return out;
 }
 
-std::string gpx(const VRDBlackBoxSnapshot &samples, const std::vector<std::string> &pointTimes)
+std::string gpx(const VRDBlackBoxSnapshot &samples, const std::vector<std::string> &pointTimes, const std::string &trackName)
 {
     std::string out = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
                       "<gpx version=\"1.1\" creator=\"tovik\" xmlns=\"http://www.topografix.com/GPX/1/1\" "
                       "xmlns:tovik=\"urn:tovik:gpx:1\">\n"
-                      "  <trk>\n    <trkseg>\n";
+                      "  <trk>\n";
+    if (!trackName.empty())
+        out += "    <name>" + xmlText(trackName) + "</name>\n";
+    out += "    <trkseg>\n";
     for (std::size_t i = 0; i < samples.RecordFixIndexes.size(); ++i) {
         const VRDGpsData &fix = recordFix(samples, i);
         const std::optional<Position> where = position(fix);

@@ -17,7 +17,9 @@ std::string csv(const VRDBlackBoxSnapshot &samples);
 // GPX 1.1, one track point per record fix that has a position and a time:
 // `pointTimes` holds each sample's UTC time as GPX text, empty when unknown
 // (a point without a time is refused by common GPS tools, so it is left out).
-std::string gpx(const VRDBlackBoxSnapshot &samples, const std::vector<std::string> &pointTimes);
+// The track is named `trackName` when one is given.
+std::string gpx(const VRDBlackBoxSnapshot &samples, const std::vector<std::string> &pointTimes,
+                const std::string &trackName = {});
 std::string summary(const VRDBlackBoxSnapshot &samples);
 
 } // namespace VRDTelemetryFormatter

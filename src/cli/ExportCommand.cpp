@@ -3,6 +3,7 @@
 #include "cli/CliArguments.h"
 #include "cli/CliOutput.h"
 #include "export/VRDClipExporter.h"
+#include "maps/TKMapSource.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -102,6 +103,8 @@ int runExport(const QStringList &arguments)
     request.report = parser.isSet(reportOption);
     request.force = parser.isSet(forceOption);
     request.version = QCoreApplication::applicationVersion().toStdString();
+    // The report's map comes from the tiles the viewer keeps, as it chose them.
+    request.mapSource = TKMapSource::viewerChoice();
 
     std::atomic<bool> cancel = false;
     VRDClipExporter::Outcome outcome;

@@ -12,6 +12,7 @@
 #include "export/VRDManifestWriter.h"
 #include "export/VRDSegmentCut.h"
 #include "export/VRDSha256.h"
+#include "maps/TKTileStore.h"
 #include "media/VRDMediaWalker.h"
 
 #include <algorithm>
@@ -254,7 +255,10 @@ Outcome VRDClipExporter::run(const Request &request, const VRDExportMonitor &mon
             return failure(error);
         const double instant = request.instant.value_or(VRDIncidentReportBuilder::strongestInstant(clip, *clipSamples));
         std::string stillError;
-        VRDIncidentReport report = VRDIncidentReportBuilder::build(clip, planner, request.file, instant, stillError);
+        // Made here, in the thread that exports: an MBTiles file's database
+        // connection belongs to the thread that opened it.
+        const TKTileStore tiles(request.mapSource, request.tileRoot);
+        VRDIncidentReport report = VRDIncidentReportBuilder::build(clip, planner, request.file, instant, tiles, stillError);
         report.files = files;
         report.version = request.version;
         if (!VRDIncidentReportWriter::write(report, stage(group + "_report.pdf"), error))

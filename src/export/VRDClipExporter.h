@@ -2,6 +2,9 @@
 
 #include "export/VRDExportMonitor.h"
 #include "export/VRDSideBySideExporter.h"
+#include "maps/TKMapSource.h"
+
+#include <QString>
 
 #include <optional>
 #include <string>
@@ -32,6 +35,11 @@ public:
         // instead of refusing the range ("around now" at the very end).
         bool trimToRecordings = false;
         std::string version;
+        // Where the report's map tiles come from: the viewer's chosen source
+        // and its tile folder (empty: the viewer's own). Only tiles already
+        // kept are used.
+        TKMapSource mapSource;
+        QString tileRoot;
     };
 
     struct Outcome {

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -66,14 +67,58 @@ bool VRDExportStaging::commit(std::string &error)
             return false;
         }
     }
+    // Files of the same names (an earlier export replaced on request) are
+    // kept aside until every new file is in place, to be put back if any
+    // rename fails.
+    struct Aside {
+        std::string path;
+        bool linked = false; // still under its own name too
+    };
+    std::vector<Aside> kept(m_staged.size());
+    const auto restore = [&](std::size_t renamed) {
+        for (std::size_t i = 0; i < kept.size(); ++i) {
+            const std::string &final = m_staged[i].second;
+            if (kept[i].path.empty()) {
+                if (i < renamed)
+                    ::unlink(final.c_str());
+            } else if (i >= renamed && kept[i].linked) {
+                ::unlink(kept[i].path.c_str());
+            } else if (::rename(kept[i].path.c_str(), final.c_str()) != 0) {
+                error += "; the earlier " + final + " is left as " + kept[i].path;
+            }
+        }
+        discard();
+    };
+    for (std::size_t i = 0; i < m_staged.size(); ++i) {
+        const std::string &final = m_staged[i].second;
+        struct stat existing {};
+        if (::lstat(final.c_str(), &existing) != 0 || S_ISDIR(existing.st_mode))
+            continue;
+        const std::string aside = m_staged[i].first + ".old";
+        // A second name keeps the old file visible under its own until the
+        // new one replaces it; a folder without hard links (FAT) moves it.
+        if (::link(final.c_str(), aside.c_str()) == 0) {
+            kept[i] = {aside, true};
+        } else if (::rename(final.c_str(), aside.c_str()) == 0) {
+            kept[i] = {aside, false};
+        } else {
+            error = systemError("cannot keep " + final + " aside", errno);
+            restore(0);
+            return false;
+        }
+    }
     for (std::size_t i = 0; i < m_staged.size(); ++i) {
         if (::rename(m_staged[i].first.c_str(), m_staged[i].second.c_str()) != 0) {
             error = systemError("cannot rename to " + m_staged[i].second, errno);
-            for (std::size_t done = 0; done < i; ++done)
-                ::unlink(m_staged[done].second.c_str());
-            discard();
+            restore(i);
+            std::string ignored;
+            syncPath(m_directory, O_RDONLY | O_DIRECTORY, ignored);
             return false;
         }
+    }
+    for (const Aside &aside : kept) {
+        if (!aside.path.empty())
+            ::unlink(aside.path.c_str());
     }
     m_done = true;
     return syncPath(m_directory, O_RDONLY | O_DIRECTORY, error);

@@ -19,7 +19,8 @@ public:
     // hidden and with an extension no recording library takes.
     std::string stage(const std::string &name);
     // Syncs every staged file, renames each to its name and syncs the folder.
-    // On a failure the files renamed so far are removed again.
+    // On a failure the files renamed so far are removed again and any file
+    // they replaced is put back, so the folder is as it was.
     bool commit(std::string &error);
     // Removes every staged file.
     void discard();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "export/VRDExportFile.h"
+#include "export/VRDReportMapPicture.h"
 #include "export/VRDSampleText.h"
 
 #include <QImage>
@@ -29,6 +30,8 @@ struct VRDIncidentReport {
     Series speedSeries;
     Series gForceSeries;
     std::vector<VRDSampleText::Position> route;
+    // The map under the route, when the tile store has it.
+    std::optional<VRDReportMapPicture> map;
     std::vector<VRDExportFile> files;
     std::string version;
 };

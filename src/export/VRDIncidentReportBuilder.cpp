@@ -35,7 +35,7 @@ double VRDIncidentReportBuilder::strongestInstant(const VRDClip &clip, const VRD
 }
 
 VRDIncidentReport VRDIncidentReportBuilder::build(const VRDClip &clip, const VRDClipPlanner &planner, const std::string &file,
-                                                  double instant, std::string &error)
+                                                  double instant, const TKTileStore &tiles, std::string &error)
 {
     VRDIncidentReport report;
     report.clipName = clip.groupName;
@@ -67,6 +67,7 @@ VRDIncidentReport VRDIncidentReportBuilder::build(const VRDClip &clip, const VRD
                 report.utcTime = tenths(*utc + (instant - around->chainTime(*at))) + " UTC";
         }
     }
+    report.map = VRDReportMapPicture::compose(tiles, report.route);
     for (const VRDClipChannel &channel : clip.channels) {
         std::string stillError;
         QImage still = VRDStillDecoder::pictureAt(channel, instant, stillError);

@@ -7,6 +7,8 @@
 
 #include <string>
 
+class TKTileStore;
+
 // Gathers what the report shows about an instant of a clip: its time,
 // place and speed, the stills of both cameras, the speed and G-force of
 // 30 s either side (as far as the recordings that follow on reach) and
@@ -15,10 +17,11 @@ class VRDIncidentReportBuilder {
 public:
     static constexpr double kHalfSpanSeconds = 30.0;
 
-    // `instant` in chain time. Nothing is read beyond the recordings; a
-    // picture that cannot be decoded leaves its still empty and sets `error`.
+    // `instant` in chain time. Nothing is read beyond the recordings and
+    // the tiles already kept in `tiles`; a picture that cannot be decoded
+    // leaves its still empty and sets `error`.
     static VRDIncidentReport build(const VRDClip &clip, const VRDClipPlanner &planner, const std::string &file, double instant,
-                                   std::string &error);
+                                   const TKTileStore &tiles, std::string &error);
 
     // The instant of the strongest G-force among the samples, or the middle
     // of the clip without samples.

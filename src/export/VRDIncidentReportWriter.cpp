@@ -100,8 +100,17 @@ void secondPage(QPainter &painter, Page &page, const VRDIncidentReport &report, 
     QFont font("DejaVu Sans");
     font.setPointSize(9);
     painter.setFont(font);
-    VRDReportRoutePainter::paint(painter, page.take(width * 6 / 10), report.route, report.position);
-    page.space(50);
+    VRDReportRoutePainter::paint(painter, page.take(width * VRDReportMapPicture::kHeight / VRDReportMapPicture::kWidth),
+                                 report.route, report.position, report.map);
+    page.space(20);
+    if (report.map)
+        page.text(QString("Map tiles at zoom %1 from the tiles Tovik keeps; %2")
+                      .arg(report.map->zoom())
+                      .arg(report.map->attribution()),
+                  8);
+    else if (!report.route.empty())
+        page.text("Track drawn to scale (no map tiles kept for this place)", 8);
+    page.space(30);
     page.text("Files", 12, true);
     for (const VRDExportFile &file : report.files) {
         page.text(QString("%1 (%2), %3, %4")

@@ -5,6 +5,7 @@
 #include <QPolygonF>
 
 #include <algorithm>
+#include <functional>
 #include <cmath>
 #include <numbers>
 
@@ -30,24 +31,22 @@ double VRDReportRoutePainter::scaleBarMetres(double metres)
     return power;
 }
 
-void VRDReportRoutePainter::paint(QPainter &painter, const QRectF &area, const std::vector<VRDSampleText::Position> &route,
-                                  const std::optional<VRDSampleText::Position> &moment)
+namespace {
+
+// Where positions fall in the area, and how many of its pixels make a metre.
+struct Projection {
+    std::function<QPointF(const VRDSampleText::Position &)> toPoint;
+    double pixelsPerMetre;
+};
+
+// A local flat projection fitted to the route: over a few kilometres its
+// error is far below the drawing's resolution.
+Projection toScale(const QRectF &area, double line, const std::vector<VRDSampleText::Position> &route,
+                   const std::optional<VRDSampleText::Position> &moment)
 {
-    painter.save();
-    const double line = QFontMetricsF(painter.font()).height();
-    painter.setPen(QPen(Qt::black, 0));
-    painter.setBrush(QColor(246, 244, 238));
-    painter.drawRect(area);
-    if (route.empty()) {
-        painter.drawText(area, Qt::AlignCenter, "no positions around the instant");
-        painter.restore();
-        return;
-    }
-    // A local flat projection: over a few kilometres its error is far
-    // below the drawing's resolution.
     const VRDSampleText::Position origin = moment.value_or(route.front());
     const double eastScale = kMetresPerDegree * std::cos(origin.latitude * std::numbers::pi / 180.0);
-    const auto project = [&](const VRDSampleText::Position &p) {
+    const auto project = [=](const VRDSampleText::Position &p) {
         return Metres{(p.longitude - origin.longitude) * eastScale, (p.latitude - origin.latitude) * kMetresPerDegree};
     };
     double minEast = 0, maxEast = 0, minNorth = 0, maxNorth = 0;
@@ -60,12 +59,49 @@ void VRDReportRoutePainter::paint(QPainter &painter, const QRectF &area, const s
     const double spanEast = std::max(maxEast - minEast, 20.0);
     const double spanNorth = std::max(maxNorth - minNorth, 20.0);
     const double pixelsPerMetre = std::min(inner.width() / spanEast, inner.height() / spanNorth);
+    const QPointF centre = inner.center();
     const double centreEast = (minEast + maxEast) / 2, centreNorth = (minNorth + maxNorth) / 2;
-    const auto toPoint = [&](const VRDSampleText::Position &p) {
-        const Metres m = project(p);
-        return QPointF(inner.center().x() + (m.east - centreEast) * pixelsPerMetre,
-                       inner.center().y() - (m.north - centreNorth) * pixelsPerMetre);
-    };
+    return {[=](const VRDSampleText::Position &p) {
+                const Metres m = project(p);
+                return QPointF(centre.x() + (m.east - centreEast) * pixelsPerMetre,
+                               centre.y() - (m.north - centreNorth) * pixelsPerMetre);
+            },
+            pixelsPerMetre};
+}
+
+// The map picture fills the area (both have the same shape); the route
+// follows the map's own projection.
+Projection onMap(QPainter &painter, const QRectF &area, double line, const VRDReportMapPicture &map)
+{
+    painter.drawImage(area, map.picture());
+    const double scale = area.width() / map.picture().width();
+    const QString credit = map.attribution();
+    const QRectF box = painter.boundingRect(area, Qt::AlignRight | Qt::AlignBottom, credit).adjusted(-line / 3, -line / 6, 0, 0);
+    painter.fillRect(box, QColor(255, 255, 255, 210));
+    painter.drawText(box, Qt::AlignCenter, credit);
+    const QPointF topLeft = area.topLeft();
+    return {[=, &map](const VRDSampleText::Position &p) { return topLeft + map.place(p) * scale; }, scale / map.metresPerPixel()};
+}
+
+} // namespace
+
+void VRDReportRoutePainter::paint(QPainter &painter, const QRectF &area, const std::vector<VRDSampleText::Position> &route,
+                                  const std::optional<VRDSampleText::Position> &moment,
+                                  const std::optional<VRDReportMapPicture> &map)
+{
+    painter.save();
+    const double line = QFontMetricsF(painter.font()).height();
+    painter.setPen(QPen(Qt::black, 0));
+    painter.setBrush(QColor(246, 244, 238));
+    painter.drawRect(area);
+    if (route.empty()) {
+        painter.drawText(area, Qt::AlignCenter, "no positions around the instant");
+        painter.restore();
+        return;
+    }
+    const Projection projection = map ? onMap(painter, area, line, *map) : toScale(area, line, route, moment);
+    const auto &toPoint = projection.toPoint;
+    const double pixelsPerMetre = projection.pixelsPerMetre;
     QPainterPath path(toPoint(route.front()));
     for (const auto &p : route)
         path.lineTo(toPoint(p));
@@ -82,10 +118,12 @@ void VRDReportRoutePainter::paint(QPainter &painter, const QRectF &area, const s
         painter.drawEllipse(toPoint(*moment), line / 2, line / 2);
     }
 
-    // Scale bar, bottom left.
+    // Scale bar, bottom left, on a light patch to stay legible over a map.
     const double barMetres = scaleBarMetres(area.width() / 4 / pixelsPerMetre);
     const double barLength = barMetres * pixelsPerMetre;
     const QPointF barStart(area.left() + line, area.bottom() - line * 1.2);
+    if (map)
+        painter.fillRect(QRectF(area.left(), barStart.y() - 1.6 * line, barLength + 5 * line, 2.6 * line), QColor(255, 255, 255, 190));
     painter.setPen(QPen(Qt::black, line / 8));
     painter.drawLine(barStart, barStart + QPointF(barLength, 0));
     painter.drawLine(barStart, barStart - QPointF(0, line / 3));

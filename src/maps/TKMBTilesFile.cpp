@@ -56,3 +56,15 @@ std::optional<QByteArray> TKMBTilesFile::tile(const TKTileKey &key) const
         return std::nullopt;
     return data;
 }
+
+std::optional<QString> TKMBTilesFile::metadata(const QString &name) const
+{
+    if (!isOpen())
+        return std::nullopt;
+    QSqlQuery query(QSqlDatabase::database(m_connectionName, false));
+    query.prepare(QStringLiteral("SELECT value FROM metadata WHERE name = ?"));
+    query.addBindValue(name);
+    if (!query.exec() || !query.next())
+        return std::nullopt;
+    return query.value(0).toString();
+}

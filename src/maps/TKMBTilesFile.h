@@ -21,6 +21,8 @@ public:
     const QString &problem() const { return m_problem; }
 
     std::optional<QByteArray> tile(const TKTileKey &key) const;
+    // A value of the file's metadata table, such as its "attribution".
+    std::optional<QString> metadata(const QString &name) const;
 
 private:
     // Each file gets a connection of its own name, so several can be open.

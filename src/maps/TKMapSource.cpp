@@ -1,5 +1,7 @@
 #include "maps/TKMapSource.h"
 
+#include "maps/TKViewerIdentity.h"
+
 #include <QSettings>
 
 namespace {
@@ -38,4 +40,10 @@ void TKMapSource::save(QSettings &settings) const
 {
     settings.setValue(kKindKey, kindName(kind));
     settings.setValue(kPathKey, mbtilesPath);
+}
+
+TKMapSource TKMapSource::viewerChoice()
+{
+    QSettings settings(QString::fromLatin1(TKViewerIdentity::kOrganization), QString::fromLatin1(TKViewerIdentity::kApplication));
+    return load(settings);
 }

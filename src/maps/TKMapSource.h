@@ -14,6 +14,8 @@ struct TKMapSource {
     // Unknown or missing values give the online source.
     static TKMapSource load(QSettings &settings);
     void save(QSettings &settings) const;
+    // The viewer's choice, read from its own settings by any program.
+    static TKMapSource viewerChoice();
 
     friend bool operator==(const TKMapSource &, const TKMapSource &) = default;
 };

@@ -1,6 +1,7 @@
 #include "maps/TKTileStore.h"
 
 #include "maps/TKMBTilesFile.h"
+#include "maps/TKViewerIdentity.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,7 +21,17 @@ TKTileStore::~TKTileStore() = default;
 
 QString TKTileStore::defaultRoot()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + QStringLiteral("/tiles");
+    return QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + '/' + TKViewerIdentity::kOrganization + '/'
+        + TKViewerIdentity::kApplication + QStringLiteral("/tiles");
+}
+
+QString TKTileStore::attribution() const
+{
+    if (m_mbtiles) {
+        const QString named = m_mbtiles->metadata(QStringLiteral("attribution")).value_or(QString());
+        return named.isEmpty() ? QStringLiteral("Map tiles: %1").arg(QFileInfo(m_source.mbtilesPath).fileName()) : named;
+    }
+    return QStringLiteral("\u00a9 OpenStreetMap contributors");
 }
 
 QString TKTileStore::sourceProblem() const

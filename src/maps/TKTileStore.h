@@ -25,7 +25,7 @@ public:
         QDateTime fetchedAt;
     };
 
-    // `root` empty: the application's cache folder (QStandardPaths::CacheLocation) + "/tiles".
+    // `root` empty: the viewer's cache folder + "/tiles", whichever program asks.
     explicit TKTileStore(TKMapSource source, QString root = QString());
     ~TKTileStore();
     TKTileStore(const TKTileStore &) = delete;
@@ -47,6 +47,9 @@ public:
     // The tile as a picture, from the chosen source without any network; a
     // null image where none is at hand or the numbers name no tile.
     QImage tileImage(int z, int x, int y) const;
+
+    // The credit the tiles ask for wherever they are shown.
+    QString attribution() const;
 
     static bool looksLikeTileImage(const QByteArray &data);
 

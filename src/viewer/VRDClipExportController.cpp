@@ -1,5 +1,6 @@
 #include "viewer/VRDClipExportController.h"
 
+#include "maps/TKMapSource.h"
 #include "player/VRDMediaEngine.h"
 #include "ui_VRDClipMarkBar.h"
 #include "viewer/TKClipMarksOverlay.h"
@@ -151,6 +152,7 @@ void VRDClipExportController::openDialog(double from, double to, std::optional<d
     // The channel heard in the window is the one the shared video carries.
     request.sideBySideOptions.rearSound = m_playInfo.audioMediaDirection() == 1;
     request.version = QCoreApplication::applicationVersion().toStdString();
+    request.mapSource = TKMapSource::viewerChoice();
     const QString folder = QDir(QStandardPaths::writableLocation(QStandardPaths::MoviesLocation)).filePath("Tovik exports");
     // "Around now" keeps its span adjustable in the dialog.
     m_dialog = new VRDExportDialog(std::move(request), folder, trim ? instant : std::nullopt, &m_window);

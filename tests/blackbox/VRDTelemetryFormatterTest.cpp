@@ -77,6 +77,10 @@ TEST(VRDTelemetryFormatter, GpxHasOneSignedTimedPointPerRecordFixWithAPosition)
     EXPECT_NE(gpx.find("<sat>9</sat>"), std::string::npos);
     EXPECT_NE(gpx.find("<hdop>1.25</hdop>"), std::string::npos);
     EXPECT_NE(gpx.find("<tovik:speed unit=\"mph\">30</tovik:speed>"), std::string::npos);
+    EXPECT_EQ(gpx.find("<name>"), std::string::npos) << "no name unless given";
+
+    const std::string named = VRDTelemetryFormatter::gpx(*extracted({west}), {"2024-03-15T07:12:00.1Z"}, "clip <1> & more");
+    EXPECT_NE(named.find("<trk>\n    <name>clip &lt;1&gt; &amp; more</name>\n    <trkseg>"), std::string::npos) << named;
 }
 
 TEST(VRDTelemetryFormatter, CsvAndSummaryDescribeEverySample)

@@ -10,8 +10,13 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QBuffer>
+#include <QImage>
+#include <QMap>
 #include <QProcess>
+#include <QProcessEnvironment>
 
+#include <cmath>
 #include <csignal>
 
 #include <sys/resource.h>
@@ -24,9 +29,11 @@ struct ToolRun {
     QString err;
 };
 
-ToolRun run(const QString &program, const QStringList &arguments, std::function<void()> childSetup = {})
+ToolRun run(const QString &program, const QStringList &arguments, std::function<void()> childSetup = {},
+           const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment())
 {
     QProcess process;
+    process.setProcessEnvironment(environment);
     if (childSetup)
         process.setChildProcessModifier(childSetup);
     process.start(program, arguments);
@@ -76,8 +83,61 @@ void expectRefused(const ToolRun &result, const QString &mention)
     EXPECT_TRUE(result.err.contains(mention)) << result.err.toStdString();
 }
 
+QString pdfText(const QString &pdf, const QStringList &pages = {})
+{
+    return run("pdftotext", pages + QStringList{pdf, "-"}).out;
+}
+
+// The second page (the route) rendered small, and how many of its pixels
+// have about the colour given.
+int pixelsOnRoutePage(const QString &pdf, const QColor &colour)
+{
+    const QString picture = pdf + "-route";
+    if (run("pdftoppm", {"-r", "40", "-f", "2", "-l", "2", "-singlefile", "-png", pdf, picture}).exitCode != 0)
+        return -1;
+    const QImage page(picture + ".png");
+    int count = 0;
+    for (int y = 0; y < page.height(); ++y) {
+        for (int x = 0; x < page.width(); ++x) {
+            const QColor c = page.pixelColor(x, y);
+            count += std::abs(c.red() - colour.red()) + std::abs(c.green() - colour.green()) + std::abs(c.blue() - colour.blue()) < 12;
+        }
+    }
+    return count;
+}
+
+// Fills a tile folder the way the viewer keeps tiles (z/x/y.png), with
+// one colour, around the demo drive through Munich at zooms 12 to 17.
+void fillTileStore(const QString &root, const QColor &colour)
+{
+    QImage tile(256, 256, QImage::Format_RGB32);
+    tile.fill(colour);
+    QByteArray png;
+    QBuffer buffer(&png);
+    ASSERT_TRUE(buffer.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(tile.save(&buffer, "PNG"));
+    const auto column = [](double longitude, int zoom) { return int(std::floor((longitude + 180) / 360 * (1 << zoom))); };
+    const auto row = [](double latitude, int zoom) {
+        const double phi = latitude * M_PI / 180;
+        return int(std::floor((1 - std::log(std::tan(phi) + 1 / std::cos(phi)) / M_PI) / 2 * (1 << zoom)));
+    };
+    for (int zoom = 12; zoom <= 17; ++zoom) {
+        for (int x = column(11.55, zoom) - 3; x <= column(11.60, zoom) + 3; ++x) {
+            for (int y = row(48.15, zoom) - 3; y <= row(48.12, zoom) + 3; ++y) {
+                const QString folder = QString("%1/%2/%3").arg(root).arg(zoom).arg(x);
+                ASSERT_TRUE(QDir().mkpath(folder));
+                QFile file(QString("%1/%2.png").arg(folder).arg(y));
+                ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+                ASSERT_EQ(file.write(png), png.size());
+            }
+        }
+    }
+}
+
 const QString kEvent = "event_20240315_081212_F.MP4";
 const QString kGroup = "event_20240315_081213";
+// The group of a clip from the event recording's first second.
+const QString kFirstSecondGroup = "event_20240315_081212";
 
 } // namespace
 
@@ -132,6 +192,10 @@ TEST(ExportCommand, WritesEveryFileWithItsHashInTheManifestReportAndTrack)
     EXPECT_TRUE(report.contains("2024-03-15 07:12:13.6 UTC")) << report.toStdString();
     EXPECT_TRUE(report.contains("Position (decimal degrees): 48.1")) << report.toStdString();
     EXPECT_TRUE(report.contains("\"N 11")) << report.toStdString();
+    // No tile kept in this test's cache: the track is drawn to scale.
+    EXPECT_TRUE(report.contains("Track drawn to scale")) << report.toStdString();
+    EXPECT_FALSE(report.contains("OpenStreetMap"));
+    EXPECT_GT(pixelsOnRoutePage(out + "/" + kGroup + "_report.pdf", QColor(246, 244, 238)), 10000) << "the plain ground";
 
     const ToolRun gpx = run("gpsbabel", {"-t", "-i", "gpx", "-f", out + "/" + kGroup + ".gpx", "-o", "unicsv", "-F", "-"});
     ASSERT_EQ(gpx.exitCode, 0) << gpx.err.toStdString();
@@ -198,4 +262,64 @@ TEST(ExportCommand, FullTargetLeavesNoFileBehind)
     });
     expectRefused(result, "too large");
     EXPECT_TRUE(entries(out).isEmpty()) << entries(out).join(' ').toStdString();
+}
+
+TEST(ExportCommand, ReportDrawsTheRouteOverKeptMapTilesWithTheirCredit)
+{
+    const ExportDemoCard &card = ExportDemoCard::instance();
+    ASSERT_TRUE(card.ok());
+    // A cache of its own, filled as the viewer fills it; the command must
+    // find it where the viewer keeps it, under its own program name.
+    const QString cache = outFolder("tile-cache");
+    const QColor tileColour(90, 200, 150);
+    fillTileStore(cache + "/Tovik/tovik-viewer/tiles", tileColour);
+    if (HasFatalFailure())
+        return;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("XDG_CACHE_HOME", cache);
+    const QString out = outFolder("mapped");
+    const ToolRun result = run(tovik(), {"export", card.path(kEvent), "--from", "0", "--to", "2", "--out", out, "--report"}, {},
+                               environment);
+    ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
+    const QString pdf = out + "/" + kFirstSecondGroup + "_report.pdf";
+    const QString routePage = pdfText(pdf, {"-f", "2", "-l", "2"});
+    EXPECT_TRUE(routePage.contains("\u00a9 OpenStreetMap contributors")) << routePage.toStdString();
+    EXPECT_TRUE(routePage.contains("Map tiles at zoom 17")) << "a short stretch fits the deepest zoom: " << routePage.toStdString();
+    EXPECT_TRUE(routePage.contains("N")) << "north arrow";
+    EXPECT_FALSE(routePage.contains("Track drawn to scale"));
+    EXPECT_GT(pixelsOnRoutePage(pdf, tileColour), 10000) << "the tiles fill the route's box";
+
+    // Tiles missing at every fitting zoom: back to the plain drawing.
+    ASSERT_TRUE(QDir(cache + "/Tovik/tovik-viewer/tiles/17").removeRecursively());
+    ASSERT_TRUE(QDir(cache + "/Tovik/tovik-viewer/tiles/16").removeRecursively());
+    ASSERT_TRUE(QDir(cache + "/Tovik/tovik-viewer/tiles/15").removeRecursively());
+    const ToolRun again = run(tovik(), {"export", card.path(kEvent), "--from", "0", "--to", "2", "--out", out, "--report", "--force"},
+                              {}, environment);
+    ASSERT_EQ(again.exitCode, 0) << again.err.toStdString();
+    EXPECT_TRUE(pdfText(pdf).contains("Track drawn to scale"));
+    EXPECT_EQ(pixelsOnRoutePage(pdf, tileColour), 0);
+}
+
+TEST(ExportCommand, ForcedExportThatFailsLateKeepsTheFilesItWasToReplace)
+{
+    const ExportDemoCard &card = ExportDemoCard::instance();
+    ASSERT_TRUE(card.ok());
+    const QString out = outFolder("forced-fails");
+    ASSERT_EQ(run(tovik(), {"export", card.path(kEvent), "--from", "0", "--to", "1", "--out", out}).exitCode, 0);
+    QMap<QString, QString> before;
+    for (const QString &name : entries(out))
+        before[name] = sha256(out + "/" + name);
+    ASSERT_TRUE(before.contains("manifest.json"));
+    // A folder in the way of the side-by-side video, which is renamed
+    // after the channels, the track and the report have replaced theirs.
+    ASSERT_TRUE(QDir().mkpath(out + "/" + kFirstSecondGroup + "_pip.mp4/inside"));
+
+    const ToolRun result =
+        run(tovik(), {"export", card.path(kEvent), "--from", "0.5", "--to", "1.5", "--out", out, "--side-by-side", "--force"});
+    expectRefused(result, "cannot rename to");
+    QMap<QString, QString> after;
+    for (const QString &name : entries(out))
+        after[name] = sha256(out + "/" + name);
+    EXPECT_EQ(after, before) << "every earlier file back with its content, nothing new or temporary left";
+    EXPECT_TRUE(QFileInfo(out + "/" + kFirstSecondGroup + "_pip.mp4/inside").isDir());
 }

@@ -147,6 +147,28 @@ TEST(TileStoreTest, MBTilesRowsAreFlippedAndBadFilesAnswerNothing)
 
     const TKTileStore store(TKMapSource{TKTileSourceKind::MBTilesFile, path}, folder + "/kept");
     EXPECT_EQ(store.tileImage(2, 1, 0).pixelColor(0, 0), QColor(Qt::blue));
+    EXPECT_EQ(store.attribution(), "Map tiles: region.mbtiles") << "no credit in the file's metadata";
+}
+
+TEST(TileStoreTest, EveryProgramFindsTheViewersTilesAndTheirCredit)
+{
+    // Whatever the program calls itself, the store is the viewer's.
+    const QString cache = QString::fromLocal8Bit(qgetenv("XDG_CACHE_HOME"));
+    EXPECT_EQ(TKTileStore::defaultRoot(), cache + "/Tovik/tovik-viewer/tiles");
+    EXPECT_EQ(TKTileStore(TKMapSource()).attribution(), "\u00a9 OpenStreetMap contributors");
+
+    const QString folder = testFolder("credited");
+    const QString path = makeMBTiles(folder + "/alps.mbtiles", {});
+    {
+        QSqlDatabase database = QSqlDatabase::addDatabase("QSQLITE", "credit");
+        database.setDatabaseName(path);
+        ASSERT_TRUE(database.open());
+        QSqlQuery query(database);
+        ASSERT_TRUE(query.exec("INSERT INTO metadata VALUES ('attribution', 'Alpine Maps Ltd')"));
+        database.close();
+    }
+    QSqlDatabase::removeDatabase("credit");
+    EXPECT_EQ(TKTileStore(TKMapSource{TKTileSourceKind::MBTilesFile, path}, folder).attribution(), "Alpine Maps Ltd");
 }
 
 TEST(TileStoreTest, ResponderFetchesOnlyWhatIsMissingOrOldAndKeepsIt)
