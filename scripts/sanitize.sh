@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds the playback engine's tests and the playback stress test with a sanitizer, in
 # a build folder of its own, and runs them under a virtual display: first on the small
-# demo pairs, then on camera-like 1080p pairs. Slow (the thread run takes most of an
-# hour on two cores), so it is not part of scripts/test.sh.
+# demo pairs, then on camera-like 1080p pairs. Slow (on two cores the first thread
+# build takes about 20 minutes, a run about 6), so it is not part of scripts/test.sh.
 # Usage: scripts/sanitize.sh [--address | --thread] [--demo-only]
 #   --address    AddressSanitizer and UndefinedBehaviorSanitizer, in build-asan (default)
 #   --thread     ThreadSanitizer, in build-tsan
