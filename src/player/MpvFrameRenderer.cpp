@@ -5,6 +5,8 @@
 
 #include <mpv/render_gl.h>
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QGuiApplication>
 #include <QMetaObject>
 #include <QOpenGLFramebufferObject>
@@ -14,6 +16,9 @@
 #include <cmath>
 
 namespace {
+
+// Posted to the renderer when libmpv has a frame or a request for the main thread.
+constexpr QEvent::Type kUpdateWaiting = QEvent::User;
 
 // Size drawn at until the frame's layout is known.
 constexpr QSize kDefaultTargetSize(640, 360);
@@ -91,9 +96,22 @@ bool MpvFrameRenderer::start(mpv_handle *handle, Drawing drawing, QString *error
 
 void MpvFrameRenderer::requestRender(void *renderer)
 {
-    // Called on a libmpv thread: only hand the drawing to the main thread.
+    // Called on a libmpv thread: it touches nothing but the flag, and hands the drawing
+    // to the main thread unless an update already waits there.
     auto *target = static_cast<MpvFrameRenderer *>(renderer);
-    QMetaObject::invokeMethod(target, [target] { target->render(false); }, Qt::QueuedConnection);
+    if (!target->m_updatePosted.exchange(true))
+        QCoreApplication::postEvent(target, new QEvent(kUpdateWaiting));
+}
+
+void MpvFrameRenderer::customEvent(QEvent *event)
+{
+    if (event->type() != kUpdateWaiting) {
+        QObject::customEvent(event);
+        return;
+    }
+    // Cleared before the update is read: a frame that comes in meanwhile posts again.
+    m_updatePosted = false;
+    render(false);
 }
 
 void MpvFrameRenderer::setViewSize(View view, const QSize &pixels)

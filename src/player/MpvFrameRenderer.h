@@ -11,6 +11,7 @@
 #include <QString>
 
 #include <array>
+#include <atomic>
 #include <memory>
 
 struct mpv_handle;
@@ -59,6 +60,9 @@ public:
 signals:
     void frameReady();
 
+protected:
+    void customEvent(QEvent *event) override;
+
 private:
     static void requestRender(void *renderer);
     void render(bool redraw);
@@ -75,4 +79,7 @@ private:
     std::array<QRect, 2> m_viewRects;
     std::array<QSize, 2> m_viewSizes;
     bool m_hasFrame = false;
+    // The one member libmpv's render thread touches: set when an update is posted to
+    // the main thread, cleared when it is served.
+    std::atomic_bool m_updatePosted = false;
 };

@@ -18,7 +18,8 @@ inline constexpr char kVolumeMaxValue[] = "200";
 inline constexpr char kHardwareDecoding[] = "hwdec";
 // Decoded frames come back to memory: the filter graph that joins the two pictures
 // works on them there.
-inline constexpr char kHardwareDecodingAutoCopy[] = "auto-copy";
+inline constexpr char kHardwareDecodingVaapiCopy[] = "vaapi-copy";
+inline constexpr char kHardwareDecodingNvidiaCopy[] = "nvdec-copy";
 inline constexpr char kHardwareDecodingCurrent[] = "hwdec-current";
 inline constexpr char kHardwareDecodingNone[] = "no";
 // Copy-back decoding hands frames over in memory: no OpenGL interop is needed, and
@@ -36,9 +37,11 @@ inline constexpr char kYtdl[] = "ytdl";
 // texture is exactly its rectangle in the frame.
 inline constexpr char kKeepAspect[] = "keepaspect";
 inline constexpr char kMessageLevel[] = "msg-level";
-inline constexpr char kMessageLevelNormal[] = "all=warn";
-// Failed hardware decoder probes are expected on machines without one.
-inline constexpr char kMessageLevelProbing[] = "all=warn,ffmpeg=fatal,ffmpeg/video=fatal,vd=fatal";
+// The null audio output complains when a paused file starts, which is harmless.
+inline constexpr char kMessageLevelNormal[] = "all=warn,ao/null=fatal";
+// A failed hardware decoder probe is expected where the device cannot decode the
+// stream; ffmpeg also reports libva's own messages.
+inline constexpr char kMessageLevelProbing[] = "all=warn,ao/null=fatal,ffmpeg=fatal,ffmpeg/video=fatal,vd=fatal";
 inline constexpr char kYes[] = "yes";
 inline constexpr char kNo[] = "no";
 

@@ -1,12 +1,14 @@
 #include "player/VRDMpvEngine.h"
 
+#include "player/MpvMachineOutputs.h"
 #include "player/MpvProperties.h"
+#include "player/VRDPlayerLog.h"
 #include "player/VRDVideoView.h"
 
 #include <mpv/client.h>
 
-#include <QDir>
-#include <QFileInfo>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QImage>
 #include <QMetaObject>
 #include <QPointer>
@@ -23,13 +25,17 @@ namespace {
 // and sensor display smooth without flooding the main thread.
 constexpr qint64 kTimeNotificationIntervalMs = 100;
 
-// Hardware decoders live behind a render node or NVIDIA's device files; without any,
-// probing them only fills the log with expected failures.
-const char *hardwareDecodingChoice()
+// Posted to the engine when libmpv has events waiting.
+constexpr QEvent::Type kEventsWaiting = QEvent::User;
+
+// libmpv's errors are worth a warning; the rest is mostly expected probe failures.
+void logMpvMessage(const mpv_event_log_message &message)
 {
-    const bool renderNode = !QDir(QStringLiteral("/dev/dri")).entryList({QStringLiteral("renderD*")}, QDir::System).isEmpty();
-    const bool nvidia = QFileInfo::exists(QStringLiteral("/dev/nvidiactl"));
-    return renderNode || nvidia ? MpvProperties::kHardwareDecodingAutoCopy : MpvProperties::kHardwareDecodingNone;
+    const QByteArray text = QByteArray(message.text).trimmed();
+    if (message.log_level <= MPV_LOG_LEVEL_ERROR)
+        qCWarning(lcMpv, "%s: %s", message.prefix, text.constData());
+    else
+        qCInfo(lcMpv, "%s: %s", message.prefix, text.constData());
 }
 
 QString errorText(int error)
@@ -92,7 +98,7 @@ VRDMpvEngine::VRDMpvEngine(VRDVideoView *mainView, VRDVideoView *subView, AudioO
     QString errorText;
     m_usable = m_renderer.start(m_mpv.get(), drawing, &errorText);
     if (!m_usable) {
-        qInfo("mpv video output failed: %s", qPrintable(errorText));
+        qCInfo(lcPlayer, "mpv video output failed: %s", qPrintable(errorText));
         return;
     }
     if (mainView != nullptr)
@@ -111,28 +117,42 @@ VRDMpvEngine::~VRDMpvEngine()
 
 void VRDMpvEngine::wakeup(void *engine)
 {
-    // Called on a libmpv thread: only hand the work to the main thread.
-    QMetaObject::invokeMethod(static_cast<VRDMpvEngine *>(engine), &VRDMpvEngine::drainEvents,
-                              Qt::QueuedConnection);
+    // Called on a libmpv thread, for every event: it touches nothing of the engine but
+    // the flag, and posts a drain only when none is waiting in the main thread's queue.
+    auto *target = static_cast<VRDMpvEngine *>(engine);
+    if (!target->m_drainPosted.exchange(true))
+        QCoreApplication::postEvent(target, new QEvent(kEventsWaiting));
+}
+
+void VRDMpvEngine::customEvent(QEvent *event)
+{
+    if (event->type() == kEventsWaiting)
+        drainEvents();
+    else
+        VRDMediaEngine::customEvent(event);
 }
 
 bool VRDMpvEngine::initialize(AudioOutput audioOutput)
 {
     mpv_handle *handle = m_mpv.get();
     if (handle == nullptr) {
-        qInfo("mpv_create failed (is LC_NUMERIC \"C\"?)");
+        qCInfo(lcPlayer, "mpv_create failed (is LC_NUMERIC \"C\"?)");
         return false;
     }
+    const MpvMachineOutputs &machine = MpvMachineOutputs::probed();
+    // Without a decoder to try there is nothing to probe: messages are normal at once.
+    m_hardwareDecodingSettled = std::strcmp(machine.hardwareDecoding(), kHardwareDecodingNone) == 0;
     const bool optionsSet =
         setOption(kVideoOutput, kVideoOutputLibmpv) && setOption(kKeepOpen, kYes) && setOption(kAudioFallbackToNull, kYes)
         && setOption(kPreciseSeek, kYes) && setOption(kVolumeMax, kVolumeMaxValue)
-        && setOption(kHardwareDecoding, hardwareDecodingChoice())
+        && setOption(kHardwareDecoding, machine.hardwareDecoding())
         && setOption(kHardwareDecodingInterop, kNo) && setOption(kIdle, kYes)
         && setOption(kConfig, kNo) && setOption(kTerminal, kNo)
         && setOption(kInputDefaultBindings, kNo) && setOption(kInputVoKeyboard, kNo)
         && setOption(kOsc, kNo) && setOption(kLoadScripts, kNo) && setOption(kYtdl, kNo)
-        && setOption(kKeepAspect, kNo) && setOption(kMessageLevel, kMessageLevelProbing)
-        && (audioOutput == AudioOutput::System || setOption(kAudioOutput, kAudioOutputNull));
+        && setOption(kKeepAspect, kNo)
+        && setOption(kMessageLevel, m_hardwareDecodingSettled ? kMessageLevelNormal : kMessageLevelProbing)
+        && ((audioOutput == AudioOutput::System && machine.hasSound()) || setOption(kAudioOutput, kAudioOutputNull));
     if (!optionsSet)
         return false;
     const bool observed = observe(Observed::Pause, kPause, MPV_FORMAT_FLAG)
@@ -149,11 +169,11 @@ bool VRDMpvEngine::initialize(AudioOutput audioOutput)
         return false;
     const int logResult = mpv_request_log_messages(handle, kLogLevel);
     if (logResult < 0)
-        qInfo("mpv_request_log_messages failed: %s", mpv_error_string(logResult));
+        qCInfo(lcPlayer, "mpv_request_log_messages failed: %s", mpv_error_string(logResult));
     mpv_set_wakeup_callback(handle, &VRDMpvEngine::wakeup, this);
     const int result = mpv_initialize(handle);
     if (result < 0) {
-        qInfo("mpv_initialize failed: %s", mpv_error_string(result));
+        qCInfo(lcPlayer, "mpv_initialize failed: %s", mpv_error_string(result));
         return false;
     }
     return true;
@@ -163,7 +183,7 @@ bool VRDMpvEngine::setOption(const char *name, const char *value)
 {
     const int result = mpv_set_option_string(m_mpv.get(), name, value);
     if (result < 0)
-        qInfo("mpv option %s=%s failed: %s", name, value, mpv_error_string(result));
+        qCInfo(lcPlayer, "mpv option %s=%s failed: %s", name, value, mpv_error_string(result));
     return result >= 0;
 }
 
@@ -172,7 +192,7 @@ bool VRDMpvEngine::observe(Observed id, const char *name, int format)
     const int result = mpv_observe_property(m_mpv.get(), static_cast<quint64>(id), name,
                                             static_cast<mpv_format>(format));
     if (result < 0)
-        qInfo("mpv observing %s failed: %s", name, mpv_error_string(result));
+        qCInfo(lcPlayer, "mpv observing %s failed: %s", name, mpv_error_string(result));
     return result >= 0;
 }
 
@@ -443,7 +463,7 @@ void VRDMpvEngine::finishSnapshot(const QString &path, const mpv_node *raw)
         saved = still.save(path, "JPEG");
     }
     if (!saved)
-        qInfo("mpv snapshot to %s failed", qPrintable(path));
+        qCInfo(lcPlayer, "mpv snapshot to %s failed", qPrintable(path));
     emit snapshotFinished(this, path, saved);
 }
 
@@ -468,7 +488,7 @@ bool VRDMpvEngine::sendCommand(quint64 requestId, const QList<QByteArray> &argum
     argv.push_back(nullptr);
     const int result = mpv_command_async(m_mpv.get(), requestId, argv.data());
     if (result < 0)
-        qInfo("mpv command %s failed: %s", arguments.first().constData(), mpv_error_string(result));
+        qCInfo(lcPlayer, "mpv command %s failed: %s", arguments.first().constData(), mpv_error_string(result));
     return result >= 0;
 }
 
@@ -516,6 +536,8 @@ void VRDMpvEngine::setString(const char *name, const QByteArray &value)
 
 void VRDMpvEngine::drainEvents()
 {
+    // Cleared before the first read: an event that comes in meanwhile posts the next drain.
+    m_drainPosted = false;
     QPointer<VRDMpvEngine> alive(this);
     while (alive != nullptr) {
         const mpv_event *event = mpv_wait_event(m_mpv.get(), 0);
@@ -556,11 +578,9 @@ void VRDMpvEngine::handleEvent(const mpv_event &event)
     case MPV_EVENT_END_FILE:
         handleEndFile(event);
         break;
-    case MPV_EVENT_LOG_MESSAGE: {
-        const auto *message = static_cast<const mpv_event_log_message *>(event.data);
-        qInfo("mpv %s: %s", message->prefix, QByteArray(message->text).trimmed().constData());
+    case MPV_EVENT_LOG_MESSAGE:
+        logMpvMessage(*static_cast<const mpv_event_log_message *>(event.data));
         break;
-    }
     default:
         break;
     }
@@ -617,7 +637,7 @@ void VRDMpvEngine::settleHardwareDecoding()
     char *current = mpv_get_property_string(m_mpv.get(), kHardwareDecodingCurrent);
     const QByteArray method = current != nullptr && *current != '\0' ? QByteArray(current) : QByteArray(kHardwareDecodingNone);
     mpv_free(current);
-    qInfo("mpv hardware decoding: %s", method.constData());
+    qCInfo(lcPlayer, "mpv hardware decoding: %s", method.constData());
     setString(kHardwareDecoding, method);
     setString(kMessageLevel, kMessageLevelNormal);
 }
@@ -723,7 +743,7 @@ void VRDMpvEngine::handleReply(const mpv_event &event)
         const QString path = snapshot.value();
         m_pendingSnapshots.erase(snapshot);
         if (error < 0)
-            qInfo("mpv snapshot to %s failed: %s", qPrintable(path), mpv_error_string(error));
+            qCInfo(lcPlayer, "mpv snapshot to %s failed: %s", qPrintable(path), mpv_error_string(error));
         finishSnapshot(path, error >= 0 ? &static_cast<const mpv_event_command *>(event.data)->result : nullptr);
         return;
     }
@@ -800,6 +820,6 @@ void VRDMpvEngine::emitTimeChanged()
 
 void VRDMpvEngine::fail(const QString &filePath, const QString &message)
 {
-    qInfo("mpv engine: %s (%s)", qPrintable(message), qPrintable(filePath));
+    qCInfo(lcPlayer, "mpv engine: %s (%s)", qPrintable(message), qPrintable(filePath));
     emit errorOccurred(this, filePath, message);
 }

@@ -11,6 +11,7 @@
 #include <QVariant>
 
 #include <array>
+#include <atomic>
 #include <optional>
 
 class VRDVideoView;
@@ -61,6 +62,9 @@ public:
     void setMuted(bool muted) override;
     QSize videoSize(View view = View::Main) const override;
     void saveSnapshot(const QString &jpegPath) override;
+
+protected:
+    void customEvent(QEvent *event) override;
 
 private:
     enum class Observed : quint64 {
@@ -124,6 +128,9 @@ private:
     MpvHandle m_mpv;
     MpvFrameRenderer m_renderer;
     bool m_usable = false;
+    // The one member libmpv's threads touch: set when a drain is posted to the main
+    // thread, cleared when it starts.
+    std::atomic_bool m_drainPosted = false;
 
     std::array<QString, 2> m_paths;
     // The twin is in the large view.

@@ -1,3 +1,4 @@
+#include "StderrCapture.h"
 #include "player/VRDMpvEngine.h"
 #include "player/VRDVideoView.h"
 
@@ -51,6 +52,19 @@ QString makeClip(const QString &name, const QString &pattern, const QString &siz
     return path;
 }
 
+// Three seconds of a test pattern with a tone, as a camera records sound.
+QString makeClipWithSound(const QString &name)
+{
+    const QString path = testFolder() + "/" + name;
+    QProcess ffmpeg;
+    ffmpeg.start(QStringLiteral("ffmpeg"),
+                 {"-y", "-v", "error", "-f", "lavfi", "-i", "testsrc2=size=320x240:rate=30", "-f", "lavfi", "-i",
+                  "sine=frequency=440", "-t", "3", "-pix_fmt", "yuv420p", "-c:a", "aac", path});
+    if (!ffmpeg.waitForFinished(60000) || ffmpeg.exitCode() != 0)
+        return QString();
+    return path;
+}
+
 // A picture is "real" when it is neither one flat colour nor black.
 bool showsPicture(const QImage &image)
 {
@@ -76,6 +90,7 @@ protected:
         s_testsrc = makeClip("testsrc.mp4", "testsrc");
         s_smpte = makeClip("smptebars.mp4", "smptebars");
         s_smallShort = makeClip("small.mp4", "smptebars", "160x120", "2");
+        s_withSound = makeClipWithSound("sound.mp4");
     }
 
     void SetUp() override
@@ -83,6 +98,7 @@ protected:
         ASSERT_FALSE(s_testsrc.isEmpty()) << "ffmpeg could not make the test clip";
         ASSERT_FALSE(s_smpte.isEmpty());
         ASSERT_FALSE(s_smallShort.isEmpty());
+        ASSERT_FALSE(s_withSound.isEmpty());
         window = std::make_unique<QWidget>();
         window->resize(660, 260);
         auto *layout = new QHBoxLayout(window.get());
@@ -101,6 +117,7 @@ protected:
     static QString s_testsrc;
     static QString s_smpte;
     static QString s_smallShort;
+    static QString s_withSound;
     std::unique_ptr<QWidget> window;
     VRDVideoView *view1 = nullptr;
     VRDVideoView *view2 = nullptr;
@@ -109,6 +126,7 @@ protected:
 QString MpvEngineTest::s_testsrc;
 QString MpvEngineTest::s_smpte;
 QString MpvEngineTest::s_smallShort;
+QString MpvEngineTest::s_withSound;
 
 TEST_F(MpvEngineTest, PlaysSeeksJumpsPausesAndEndsPausedOnTheLastFrame)
 {
@@ -358,4 +376,31 @@ TEST_P(MpvEnginePairTest, APairPlaysInOneEngineEachViewShowingItsOwnPicture)
     delete view2;
     QTest::qWait(100);
     engine.reset();
+}
+
+// libmpv tries audio outputs and hardware decoders at every file it opens, and on a
+// machine without a sound device or a GPU the libraries behind them (ALSA, JACK, VA-API,
+// VDPAU) print each failure; where a device exists its probe succeeds. Either way a
+// pair with sound plays, again and again, without a line on stderr.
+TEST_F(MpvEngineTest, PlayingPairsWithSoundPrintsNothingOnStderr)
+{
+    showWindow();
+    StderrCapture capture(testFolder() + "/stderr.txt");
+    ASSERT_TRUE(capture.capturing());
+    {
+        VRDMpvEngine engine(view1, view2, VRDMpvEngine::AudioOutput::System);
+        QSignalSpy times(&engine, &VRDMediaEngine::timeChanged);
+        for (int round = 0; round < 3; ++round) {
+            times.clear();
+            engine.setMedia(round == 1 ? s_testsrc : s_withSound, round == 1 ? s_withSound : s_smpte);
+            engine.play();
+            ASSERT_TRUE(waitFor([&] { return engine.isPlaying() && times.count() >= 3; })) << "round " << round;
+            if (round == 2)
+                engine.swapViews();
+            QTest::qWait(200);
+        }
+        engine.stop();
+    }
+    const QByteArray printed = capture.finish();
+    EXPECT_TRUE(printed.isEmpty()) << printed.constData();
 }
