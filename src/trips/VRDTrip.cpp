@@ -2,6 +2,9 @@
 
 #include "trips/VRDGeoDistance.h"
 
+#include <algorithm>
+#include <cmath>
+
 const VRDTripPoint *VRDTrip::nearestPoint(double latitude, double longitude) const
 {
     const VRDTripPoint *nearest = nullptr;
@@ -14,6 +17,25 @@ const VRDTripPoint *VRDTrip::nearestPoint(double latitude, double longitude) con
                 nearestMetres = metres;
             }
         }
+    }
+    return nearest;
+}
+
+const VRDTripPoint *VRDTrip::pointNearestInTime(double utcSeconds) const
+{
+    const VRDTripPoint *nearest = nullptr;
+    const auto consider = [&](const VRDTripPoint &point) {
+        if (nearest == nullptr || std::abs(point.utcSeconds - utcSeconds) < std::abs(nearest->utcSeconds - utcSeconds))
+            nearest = &point;
+    };
+    // Each stretch is in time order: only the points around the moment count.
+    for (const std::vector<VRDTripPoint> &stretch : stretches) {
+        const auto after = std::lower_bound(stretch.begin(), stretch.end(), utcSeconds,
+                                            [](const VRDTripPoint &point, double at) { return point.utcSeconds < at; });
+        if (after != stretch.end())
+            consider(*after);
+        if (after != stretch.begin())
+            consider(*std::prev(after));
     }
     return nearest;
 }

@@ -56,4 +56,7 @@ struct VRDTrip {
     // The route's point nearest to a place (great-circle distance), or null
     // when the drive has no route.
     const VRDTripPoint *nearestPoint(double latitude, double longitude) const;
+    // The route's point nearest in time to a moment, or null when the drive
+    // has no route.
+    const VRDTripPoint *pointNearestInTime(double utcSeconds) const;
 };

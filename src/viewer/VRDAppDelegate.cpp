@@ -210,8 +210,11 @@ void VRDAppDelegate::setupInitialValues()
     m_ui->subVideoContainerView->hide();
     loadMapPage();
     m_tripsController = new VRDTripsController(*m_ui->tripsView, m_mapPage, this);
+    m_tripsController->attachToolBar(*m_ui->tripsExportButton, *m_ui->tripsDateEdit);
+    m_ui->tripsDateLabel->setText(TKLocalizedString("trips.jump_to_date"));
     connect(m_tripsController, &VRDTripsController::momentRequested, this, &VRDAppDelegate::playMoment);
     connectPlaybackControls();
+    followPlaybackInTrips();
     watchCards();
     layoutWindow();
 }
@@ -538,6 +541,30 @@ void VRDAppDelegate::playMoment(const QString &path, double offsetSeconds)
         emit changeAndPlayRequested(static_cast<int>(row));
         return;
     }
+}
+
+void VRDAppDelegate::followPlaybackInTrips()
+{
+    connect(m_playback.get(), &VRDDualPlaybackController::playbackStarted, this, [this](qint64 row) {
+        // The drives hold one channel per moment: front where it exists, else rear.
+        m_playingChannel.clear();
+        const std::shared_ptr<const VRDMedia> media = row >= 0 ? m_mediaList.mediaAtIndex(static_cast<std::size_t>(row)) : nullptr;
+        const std::optional<VRDMediaPair> pair = media ? m_mediaList.findMediaPairWithFileName(media->path()) : std::nullopt;
+        if (pair) {
+            const std::shared_ptr<const VRDMedia> &channel = pair->frontMedia ? pair->frontMedia : pair->rearMedia;
+            m_playingChannel = QFile::decodeName(QByteArray::fromStdString(channel->path()));
+        }
+        m_tripsController->showPlaying(m_playingChannel, 0.0);
+    });
+    connect(m_playInfo, &VRDPlayInfo::positionChanged, this, [this](double position) {
+        const qint64 length = m_engine->length();
+        if (!m_playingChannel.isEmpty() && length > 0)
+            m_tripsController->showPlaying(m_playingChannel, position * static_cast<double>(length) / 1000.0);
+    });
+    connect(this, &VRDAppDelegate::stopPlayRequested, this, [this] {
+        m_playingChannel.clear();
+        m_tripsController->showPlaying({}, 0.0);
+    });
 }
 
 void VRDAppDelegate::clickMediaListViewButton()
