@@ -52,6 +52,10 @@ VRDTripsController::VRDTripsController(VRDTripsView &view, TKMapPage *mapPage, Q
     connect(m_indexer, &VRDTripsIndexer::progressChanged, this, &VRDTripsController::showProgress);
     connect(m_indexer, &VRDTripsIndexer::partialTripsReady, this, &VRDTripsController::showPartialTrips);
     connect(m_indexer, &VRDTripsIndexer::tripsReady, this, &VRDTripsController::showTrips);
+    connect(&m_view, &VRDTripsView::tripsReplaced, this, [this] {
+        locatePlaying(false);
+        updateToolBar();
+    });
     connect(&m_view, &VRDTripsView::tripSelected, this, &VRDTripsController::showRoute);
     connect(&m_view, &VRDTripsView::momentRequested, this, &VRDTripsController::momentRequested);
     connect(&m_view, &VRDTripsView::exportRequested, this, &VRDTripsController::exportTrip);
@@ -71,16 +75,13 @@ void VRDTripsController::attachToolBar(QAbstractButton &exportButton, QDateEdit 
 
 void VRDTripsController::openFolder(const QString &folder)
 {
-    m_view.setTrips(std::vector<VRDTrip>{});
     m_mappedTrips.reset();
-    m_playingRow = -1;
-    m_view.clearPlayhead();
+    m_view.setTrips(std::vector<VRDTrip>{});
     if (m_mapPage != nullptr) {
         m_mapPage->setTripRoute({});
         m_mapPage->setTripEvents({});
     }
     showProgress(0, 0);
-    updateToolBar();
     m_indexer->start(folder);
 }
 
@@ -93,8 +94,6 @@ void VRDTripsController::showProgress(int recordingsRead, int total)
 void VRDTripsController::showPartialTrips()
 {
     m_view.setTrips(m_indexer->partialTrips());
-    locatePlaying(false);
-    updateToolBar();
     emit tripsShown();
 }
 
@@ -107,8 +106,6 @@ void VRDTripsController::showTrips()
     // The drive on the map may have grown while the card was read.
     if (m_view.selectedRow() >= 0)
         showRoute(m_view.selectedRow());
-    locatePlaying(false);
-    updateToolBar();
     emit tripsShown();
 }
 

@@ -103,6 +103,7 @@ void VRDTripsView::setTrips(Trips trips)
     // Tall enough for every row: the scroll area scrolls.
     setMinimumHeight(sizeHint().height());
     update();
+    emit tripsReplaced();
 }
 
 void VRDTripsView::selectRow(int row)

@@ -52,6 +52,8 @@ public:
     QSize sizeHint() const override;
 
 signals:
+    // New drives are shown (the chosen row kept where it still is).
+    void tripsReplaced();
     void tripSelected(int row);
     // The recording at `path`, `offsetSeconds` after its first sample.
     void momentRequested(const QString &path, double offsetSeconds);
