@@ -530,13 +530,23 @@ void VRDAppDelegate::playMoment(const QString &path, double offsetSeconds)
         const std::shared_ptr<const VRDMedia> media = m_mediaList.mediaAtIndex(row);
         if (!media || media->path() != wanted)
             continue;
-        // The engines know the recording's length once it plays.
-        auto started = std::make_shared<QMetaObject::Connection>();
-        *started = connect(m_playback.get(), &VRDDualPlaybackController::playbackStarted, this, [this, started, offsetSeconds] {
-            disconnect(*started);
+        // One moment asked for at a time: an older wish never moves a later start.
+        disconnect(m_pendingMoment);
+        const auto seek = [this, offsetSeconds] {
             const qint64 length = m_engine->length();
             if (length > 0 && offsetSeconds > 0)
                 m_playback->videoPositionSliderMoved(std::clamp(offsetSeconds * 1000.0 / static_cast<double>(length), 0.0, 0.95));
+        };
+        // The recording already loaded plays on from the moment; another one
+        // is sought once it plays, when the engines know its length.
+        if (m_playback->mediaIndex() == static_cast<qint64>(row) && m_engine->hasMedia()) {
+            emit changeAndPlayRequested(static_cast<int>(row));
+            seek();
+            return;
+        }
+        m_pendingMoment = connect(m_playback.get(), &VRDDualPlaybackController::playbackStarted, this, [this, seek] {
+            disconnect(m_pendingMoment);
+            seek();
         });
         emit changeAndPlayRequested(static_cast<int>(row));
         return;
@@ -562,6 +572,7 @@ void VRDAppDelegate::followPlaybackInTrips()
             m_tripsController->showPlaying(m_playingChannel, position * static_cast<double>(length) / 1000.0);
     });
     connect(this, &VRDAppDelegate::stopPlayRequested, this, [this] {
+        disconnect(m_pendingMoment);
         m_playingChannel.clear();
         m_tripsController->showPlaying({}, 0.0);
     });

@@ -191,6 +191,8 @@ private:
     VRDTripsController *m_tripsController = nullptr;
     // The playing moment's recording of the channel the drives are read from.
     QString m_playingChannel;
+    // Seeks the recording asked for by playMoment once it plays.
+    QMetaObject::Connection m_pendingMoment;
     VRDRecoveryController *m_recovery = nullptr;
     VRDClipExportController *m_clipExport = nullptr;
     // The settings or clock window: one of them at a time, brought forward

@@ -120,9 +120,12 @@ void VRDTripsController::updateToolBar()
     m_dateEdit->setEnabled(!trips.empty());
     if (trips.empty())
         return;
-    // Setting the range moves the date into it; that is no jump.
+    // Setting the range moves the date into it, and the field shows the day
+    // of a drive chosen elsewhere; neither is a jump.
     const QSignalBlocker quiet(m_dateEdit);
     m_dateEdit->setDateRange(localDay(trips.front().startUtc), localDay(trips.back().startUtc));
+    if (row >= 0 && !m_jumping)
+        m_dateEdit->setDate(localDay(trips[static_cast<std::size_t>(row)].startUtc));
 }
 
 void VRDTripsController::showRoute(int row)
@@ -245,6 +248,9 @@ void VRDTripsController::jumpToDate(QDate day)
     const int row = m_view.firstRowOnOrAfter(day);
     if (row < 0)
         return;
+    // The day field keeps what the user is typing.
+    m_jumping = true;
     m_view.selectRow(row);
+    m_jumping = false;
     m_view.scrollToRow(row);
 }

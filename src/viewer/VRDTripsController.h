@@ -82,6 +82,7 @@ private:
     QString m_exportFolder = QDir::homePath();
     QAbstractButton *m_exportButton = nullptr;
     QDateEdit *m_dateEdit = nullptr;
+    bool m_jumping = false;
     // The drives of the route on the map, and which of them it is.
     VRDTripsView::Trips m_mappedTrips;
     std::size_t m_mappedRow = 0;

@@ -3,17 +3,19 @@
 #include <QFile>
 #include <QtConcurrent/QtConcurrentRun>
 
+#include <algorithm>
+
 namespace {
 
-constexpr int kProgressPollMs = 200;
+constexpr std::chrono::milliseconds kProgressPoll{200};
 constexpr std::chrono::milliseconds kPartialInterval{300};
 
 } // namespace
 
 VRDTripsIndexer::VRDTripsIndexer(QObject *parent)
-    : QObject(parent)
+    : QObject(parent), m_partialInterval(kPartialInterval)
 {
-    m_progressPoll.setInterval(kProgressPollMs);
+    m_progressPoll.setInterval(kProgressPoll);
     connect(&m_progressPoll, &QTimer::timeout, this, &VRDTripsIndexer::poll);
     connect(&m_watcher, &QFutureWatcher<Result>::finished, this, &VRDTripsIndexer::takeResult);
 }
@@ -22,6 +24,12 @@ VRDTripsIndexer::~VRDTripsIndexer()
 {
     m_stop.request_stop();
     m_watcher.waitForFinished();
+}
+
+void VRDTripsIndexer::setUpdateInterval(std::chrono::milliseconds interval)
+{
+    m_partialInterval = interval;
+    m_progressPoll.setInterval(std::min(interval, kProgressPoll));
 }
 
 VRDTripsIndexer::Trips VRDTripsIndexer::trips() const
@@ -38,7 +46,7 @@ void VRDTripsIndexer::start(const QString &folder)
     m_partial.reset();
     const std::string path = QFile::encodeName(folder).toStdString();
     VRDCardTrips::Options options;
-    options.partialInterval = kPartialInterval;
+    options.partialInterval = m_partialInterval;
     // The job owns what it touches: its progress and its stop token.
     options.partial = [progress = m_progress](VRDPartialTrips::Snapshot snapshot) {
         const std::lock_guard lock(progress->lock);

@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include <atomic>
+#include <chrono>
 #include <memory>
 #include <mutex>
 #include <stop_token>
@@ -33,6 +34,9 @@ public:
     ~VRDTripsIndexer() override;
 
     void start(const QString &folder);
+    // How often the drives read so far are grouped and handed over (tests:
+    // often, so a small card shows them too).
+    void setUpdateInterval(std::chrono::milliseconds interval);
     bool isRunning() const { return m_watcher.isRunning(); }
     // The last finished folder's drives; null before the first.
     const Result &result() const { return m_result; }
@@ -63,6 +67,7 @@ private:
     QTimer m_progressPoll;
     std::stop_source m_stop;
     std::shared_ptr<Progress> m_progress;
+    std::chrono::milliseconds m_partialInterval;
     int m_total = 0;
     Trips m_partial;
     Result m_result;

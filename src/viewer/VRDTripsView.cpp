@@ -10,10 +10,12 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QScrollArea>
+#include <QTimer>
 #include <QToolTip>
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -128,6 +130,11 @@ void VRDTripsView::scrollToRow(int row)
 {
     if (row < 0 || row >= static_cast<int>(trips().size()))
         return;
+    if (!isVisible()) {
+        m_scrollPending = row;
+        return;
+    }
+    m_scrollPending = -1;
     for (QWidget *ancestor = parentWidget(); ancestor != nullptr; ancestor = ancestor->parentWidget()) {
         if (auto *area = qobject_cast<QScrollArea *>(ancestor)) {
             const QRect r = rowRect(row);
@@ -135,6 +142,15 @@ void VRDTripsView::scrollToRow(int row)
             return;
         }
     }
+}
+
+void VRDTripsView::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (m_scrollPending < 0)
+        return;
+    // After the layout has given the scroll area its size.
+    QTimer::singleShot(0, this, [this] { scrollToRow(std::exchange(m_scrollPending, -1)); });
 }
 
 void VRDTripsView::setPlayhead(int row, double utcSeconds)

@@ -40,7 +40,8 @@ public:
     void selectRow(int row);
     // The first row that starts on the day or later (local time), or -1.
     int firstRowOnOrAfter(QDate day) const;
-    // Scrolls the scroll area around the view so the row shows.
+    // Scrolls the scroll area around the view so the row shows; a hidden
+    // view scrolls once it is shown (its area has no size before).
     void scrollToRow(int row);
     // The play head at that moment of the row's time line; none removes it.
     void setPlayhead(int row, double utcSeconds);
@@ -65,6 +66,7 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     QRect rowRect(int row) const;
@@ -82,5 +84,6 @@ private:
     Trips m_trips;
     int m_selected = -1;
     int m_playheadRow = -1;
+    int m_scrollPending = -1;
     double m_playheadUtc = 0;
 };

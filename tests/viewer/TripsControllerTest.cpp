@@ -221,6 +221,11 @@ TEST_F(TripsControllerTest, ADayJumpsToItsFirstDriveAndTheKeyboardWorksTheList)
     QTest::keyClick(&dateEdit, Qt::Key_Up);
     EXPECT_EQ(view->selectedRow(), 5);
 
+    // A drive chosen in the list shows its day in the field.
+    view->selectRow(8);
+    EXPECT_EQ(dateEdit.date(), QDate(2024, 3, 18));
+    view->selectRow(5);
+
     // The list itself: down, end, home, and Enter plays the chosen drive from its start.
     QSignalSpy moment(view, &VRDTripsView::momentRequested);
     view->setFocus();
