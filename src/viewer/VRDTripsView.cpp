@@ -262,7 +262,7 @@ void VRDTripsView::paintEvent(QPaintEvent *event)
     const int first = std::max(0, (event->rect().top() - kStatusHeight) / kRowHeight);
     const int last = std::min(count - 1, (event->rect().bottom() - kStatusHeight) / kRowHeight);
     for (int row = first; row <= last; ++row)
-        paintRow(painter, row);
+        paintRow(painter, row, event->rect());
 
     const std::optional<double> x = playheadX();
     if (x && m_playheadRow >= first && m_playheadRow <= last) {
@@ -280,7 +280,7 @@ void VRDTripsView::paintEvent(QPaintEvent *event)
     }
 }
 
-void VRDTripsView::paintRow(QPainter &painter, int row) const
+void VRDTripsView::paintRow(QPainter &painter, int row, const QRect &area) const
 {
     const VRDTrip &trip = trips()[static_cast<std::size_t>(row)];
     const QRect r = rowRect(row);
@@ -304,6 +304,9 @@ void VRDTripsView::paintRow(QPainter &painter, int row) const
     for (const VRDTripBlock &block : trip.blocks) {
         const double left = xOf(row, block.startUtc);
         const double right = std::max(xOf(row, block.endUtc), left + 2.0);
+        // A drive of many recordings: only the blocks in the part to paint.
+        if (right < area.left() || left > area.right() + 1)
+            continue;
         const QRectF box(left, line.top() + 2, right - left - 1.0, line.height() - 4);
         const QColor colour = blockColour(block.kind);
         if (block.hasRoute) {

@@ -76,7 +76,7 @@ private:
     double xOf(int row, double utcSeconds) const;
     QString whenOf(const VRDTrip &trip) const;
     QString figuresOf(const VRDTrip &trip) const;
-    void paintRow(QPainter &painter, int row) const;
+    void paintRow(QPainter &painter, int row, const QRect &area) const;
     void playStart(int row);
     QRect playheadRect() const;
 
