@@ -94,7 +94,6 @@ void VRDTripsController::showProgress(int recordingsRead, int total)
 void VRDTripsController::showPartialTrips()
 {
     m_view.setTrips(m_indexer->partialTrips());
-    emit tripsShown();
 }
 
 void VRDTripsController::showTrips()
@@ -106,7 +105,6 @@ void VRDTripsController::showTrips()
     // The drive on the map may have grown while the card was read.
     if (m_view.selectedRow() >= 0)
         showRoute(m_view.selectedRow());
-    emit tripsShown();
 }
 
 void VRDTripsController::updateToolBar()

@@ -60,8 +60,6 @@ public:
 signals:
     // A click on a time line or the route: play this recording from this moment.
     void momentRequested(const QString &path, double offsetSeconds);
-    // The drives shown changed (partly read or finished).
-    void tripsShown();
 
 private:
     void showProgress(int recordingsRead, int total);

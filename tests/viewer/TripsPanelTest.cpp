@@ -256,6 +256,11 @@ TEST(TripsPanel, DrivesShowWhileALargeCardIsReadAndTheListWorksMeanwhile)
     QObject::connect(&indexer, &VRDTripsIndexer::partialTripsReady, &app, [&] {
         if (!indexer.isRunning() || view.trips().empty())
             return;
+        if (!shownWhileReading) {
+            // Opening a folder shows its list; the drives are a click away.
+            app.clickTripsViewButton();
+            saveScreenshot(app.window(), "trips-filling");
+        }
         shownWhileReading = true;
         statusWhileReading = view.status();
         listedWhileReading = listedWhileReading || app.mediaTableModel().rowCount() > 0;
