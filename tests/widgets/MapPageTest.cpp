@@ -75,8 +75,10 @@ TEST_F(MapPageTest, SetLatLagTakesLongitudeFirstAndMovesTheMarker)
     EXPECT_NEAR(centre[1].toDouble(), -122.0, 1e-6);
     EXPECT_GE(evaluate(page, "tovikMap.getZoom()").toInt(), 13) << "streets, not the world";
 
-    // Garbage leaves the marker where it was.
+    // Garbage, and a sample without a fix (0/0), leave the marker and the map where they were.
     EXPECT_FALSE(evaluate(page, "setLatLag('abc','95')").toBool());
+    EXPECT_FALSE(evaluate(page, "setLatLag('0.000000','0.000000')").toBool());
+    EXPECT_NEAR(evaluate(page, "tovikMap.getCenter().lat").toDouble(), -37.5, 1e-6);
     EXPECT_DOUBLE_EQ(evaluate(page, "tovikMarkerPosition()[0]").toDouble(), -37.5);
 }
 
