@@ -7,7 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config clang libclang-rt-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
-  qt6-svg-dev libqt6svg6 libqt6sql6-sqlite qt6-webengine-dev qt6-webengine-dev-tools libqt6opengl6-dev
+  qt6-svg-dev libqt6svg6 libqt6sql6-sqlite qt6-webengine-dev qt6-webengine-dev-tools qt6-webchannel-dev libqt6opengl6-dev
   qt6-qpa-plugins libgl-dev libglx-dev libegl-dev
   libmpv-dev mpv libjs-leaflet
   libavformat-dev libavcodec-dev libswscale-dev libavutil-dev libx264-164

@@ -193,6 +193,40 @@
         <source>%1 drives, %2 parked; click a time line to play</source>
         <translation>%1 drives, %2 parked; click a time line to play</translation>
     </message>
+    <!-- Drives panel while the card is read: %1 recordings read of %2 -->
+    <message id="trips.reading_of">
+        <source>Reading the drives: %1 of %2 recordings</source>
+        <translation>Reading the drives: %1 of %2 recordings</translation>
+    </message>
+    <message id="trips.play_start">
+        <source>Play from the Start</source>
+        <translation>Play from the Start</translation>
+    </message>
+    <message id="trips.export_gpx">
+        <source>Export GPX…</source>
+        <translation>Export GPX…</translation>
+    </message>
+    <message id="trips.export_title">
+        <source>Export the Drive as GPX</source>
+        <translation>Export the Drive as GPX</translation>
+    </message>
+    <message id="trips.no_route">
+        <source>This drive has no route: none of its recordings holds a usable GPS fix.</source>
+        <translation>This drive has no route: none of its recordings holds a usable GPS fix.</translation>
+    </message>
+    <!-- %1 the file, %2 the system's reason -->
+    <message id="trips.export_failed">
+        <source>The GPX file %1 could not be written: %2</source>
+        <translation>The GPX file %1 could not be written: %2</translation>
+    </message>
+    <message id="trips.jump_to_date">
+        <source>Go to</source>
+        <translation>Go to</translation>
+    </message>
+    <message id="trips.jump_to_date_tip">
+        <source>Shows the first drive on or after this day</source>
+        <translation>Shows the first drive on or after this day</translation>
+    </message>
     <!-- Settings window -->
     <message id="setting.window_title">
         <source>Tovik Settings</source>

@@ -22,18 +22,37 @@ VRDCardTrips::Result VRDCardTrips::read(const std::string &folder, const Options
         cache = std::make_unique<VRDTrackCache>(options.cacheFolder, folder);
         cache->load();
     }
-    VRDCardIndex::Result indexed = VRDCardIndex(cache.get(), options.threads).run(paths, deliver, stop);
+    // The recordings in place before the pool starts, so that the drives of
+    // those read so far can be grouped while it runs.
+    result.recordings.reserve(medias.size());
+    for (const std::shared_ptr<const VRDMedia> &media : medias)
+        result.recordings.push_back({media, {}});
+    const VRDTripBuilder builder(VRDCardProfile::forFolder(folder), options.gapSeconds);
+    std::optional<VRDPartialTrips> partial;
+    if (options.partial)
+        partial.emplace(builder, result.recordings, options.partial, options.partialInterval);
+    const auto arrived = [&](std::size_t index, const VRDRecordingTrack &track) {
+        if (partial) {
+            result.recordings[index].track = track;
+            partial->arrived(index);
+        }
+        if (deliver)
+            deliver(index, track);
+    };
+    VRDCardIndex::Result indexed = VRDCardIndex(cache.get(), options.threads).run(paths, arrived, stop);
+    partial.reset();
     result.fromCache = indexed.fromCache;
     result.extracted = indexed.extracted;
     result.stopped = indexed.stopped || stop.stop_requested();
-    if (result.stopped)
+    if (result.stopped) {
+        result.recordings.clear();
         return result;
+    }
     if (cache && (indexed.extracted > 0 || indexed.cacheEntries.size() != cache->entryCount()))
         result.cacheError = cache->save(indexed.cacheEntries);
 
-    result.recordings.reserve(medias.size());
     for (std::size_t i = 0; i < medias.size(); ++i)
-        result.recordings.push_back({medias[i], std::move(indexed.tracks[i])});
-    result.trips = VRDTripBuilder(VRDCardProfile::forFolder(folder), options.gapSeconds).build(result.recordings);
+        result.recordings[i].track = std::move(indexed.tracks[i]);
+    result.trips = builder.build(result.recordings);
     return result;
 }

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "trips/VRDCardIndex.h"
+#include "trips/VRDPartialTrips.h"
 #include "trips/VRDTrip.h"
 #include "trips/VRDTripBuilder.h"
 #include "trips/VRDTripRecording.h"
 
+#include <chrono>
 #include <optional>
 #include <stop_token>
 #include <string>
@@ -20,6 +22,10 @@ public:
         // Empty: no disk cache.
         std::string cacheFolder = VRDTrackCache::defaultFolder();
         unsigned threads = 0;
+        // When set, the drives of the recordings read so far while the
+        // rest are read (VRDPartialTrips), at most once per interval.
+        VRDPartialTrips::Delivery partial;
+        std::chrono::milliseconds partialInterval{250};
     };
 
     struct Result {

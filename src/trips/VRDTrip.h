@@ -53,7 +53,10 @@ struct VRDTrip {
 
     double durationSeconds() const { return endUtc - startUtc; }
     double averageSpeedKmh() const { return durationSeconds() > 0 ? distanceMetres / durationSeconds() * 3.6 : 0.0; }
-    // The route's point nearest to a place (great-circle distance), or null
+    // The route's point nearest to a place, or null
     // when the drive has no route.
     const VRDTripPoint *nearestPoint(double latitude, double longitude) const;
+    // The route's point nearest in time to a moment, or null when the drive
+    // has no route.
+    const VRDTripPoint *pointNearestInTime(double utcSeconds) const;
 };

@@ -48,10 +48,11 @@ std::optional<double> VRDTripBuilder::baseUtc(const VRDTripRecording &recording)
     return static_cast<double>(m_profile.clock.utcFromWall(*wall));
 }
 
-std::vector<VRDTripBuilder::Placed> VRDTripBuilder::place(const std::vector<VRDTripRecording> &recordings) const
+std::vector<VRDTripBuilder::Placed> VRDTripBuilder::place(const std::vector<const VRDTripRecording *> &recordings) const
 {
     std::vector<Placed> placed;
-    for (const VRDTripRecording &recording : recordings) {
+    for (const VRDTripRecording *each : recordings) {
+        const VRDTripRecording &recording = *each;
         const std::optional<double> base = baseUtc(recording);
         if (!base || !recording.media)
             continue;
@@ -92,6 +93,15 @@ VRDTrip::Kind VRDTripBuilder::eventKind(const std::vector<Placed> &placed, std::
 }
 
 std::vector<VRDTrip> VRDTripBuilder::build(const std::vector<VRDTripRecording> &recordings) const
+{
+    std::vector<const VRDTripRecording *> pointers;
+    pointers.reserve(recordings.size());
+    for (const VRDTripRecording &recording : recordings)
+        pointers.push_back(&recording);
+    return build(pointers);
+}
+
+std::vector<VRDTrip> VRDTripBuilder::build(const std::vector<const VRDTripRecording *> &recordings) const
 {
     std::vector<VRDTrip> trips;
     std::vector<Placed> span;

@@ -30,6 +30,9 @@ public:
     // Spans in time order. Recordings that can be placed in time neither by
     // an RMC sentence nor by their file name are left out.
     std::vector<VRDTrip> build(const std::vector<VRDTripRecording> &recordings) const;
+    // The same for recordings that live elsewhere (some of a card still
+    // being read); none may be null.
+    std::vector<VRDTrip> build(const std::vector<const VRDTripRecording *> &recordings) const;
 
     // The UTC second a recording's sample offsets count from.
     std::optional<double> baseUtc(const VRDTripRecording &recording) const;
@@ -43,7 +46,7 @@ private:
     };
 
     static VRDTrip::Kind kindOf(const VRDMedia &media);
-    std::vector<Placed> place(const std::vector<VRDTripRecording> &recordings) const;
+    std::vector<Placed> place(const std::vector<const VRDTripRecording *> &recordings) const;
     // The span kind of an event file beyond the gap of the open span: that
     // of the next recording when it follows within the gap, else the open
     // parking span's (nothing drove since), else a drive.

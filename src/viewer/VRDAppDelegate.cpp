@@ -212,9 +212,12 @@ void VRDAppDelegate::setupInitialValues()
     m_ui->subVideoContainerView->hide();
     loadMapPage();
     m_tripsController = new VRDTripsController(*m_ui->tripsView, m_mapPage, this);
+    m_tripsController->attachToolBar(*m_ui->tripsExportButton, *m_ui->tripsDateEdit);
+    m_ui->tripsDateLabel->setText(TKLocalizedString("trips.jump_to_date"));
     connect(m_tripsController, &VRDTripsController::momentRequested, this, &VRDAppDelegate::playMoment);
     connectPlaybackControls();
     m_graphSwitch = new VRDGraphSwitch(*m_ui->graphSwitch, *m_ui->graphStack, m_window, m_settings, this);
+    followPlaybackInTrips();
     watchCards();
     layoutWindow();
 }
@@ -532,17 +535,52 @@ void VRDAppDelegate::playMoment(const QString &path, double offsetSeconds)
         const std::shared_ptr<const VRDMedia> media = m_mediaList.mediaAtIndex(row);
         if (!media || media->path() != wanted)
             continue;
-        // The engines know the recording's length once it plays.
-        auto started = std::make_shared<QMetaObject::Connection>();
-        *started = connect(m_playback.get(), &VRDDualPlaybackController::playbackStarted, this, [this, started, offsetSeconds] {
-            disconnect(*started);
+        // One moment asked for at a time: an older wish never moves a later start.
+        disconnect(m_pendingMoment);
+        const auto seek = [this, offsetSeconds] {
             const qint64 length = m_engine->length();
             if (length > 0 && offsetSeconds > 0)
                 m_playback->videoPositionSliderMoved(std::clamp(offsetSeconds * 1000.0 / static_cast<double>(length), 0.0, 0.95));
+        };
+        // The recording already loaded plays on from the moment; another one
+        // is sought once it plays, when the engines know its length.
+        if (m_playback->mediaIndex() == static_cast<qint64>(row) && m_engine->hasMedia()) {
+            emit changeAndPlayRequested(static_cast<int>(row));
+            seek();
+            return;
+        }
+        m_pendingMoment = connect(m_playback.get(), &VRDDualPlaybackController::playbackStarted, this, [this, seek] {
+            disconnect(m_pendingMoment);
+            seek();
         });
         emit changeAndPlayRequested(static_cast<int>(row));
         return;
     }
+}
+
+void VRDAppDelegate::followPlaybackInTrips()
+{
+    connect(m_playback.get(), &VRDDualPlaybackController::playbackStarted, this, [this](qint64 row) {
+        // The drives hold one channel per moment: front where it exists, else rear.
+        m_playingChannel.clear();
+        const std::shared_ptr<const VRDMedia> media = row >= 0 ? m_mediaList.mediaAtIndex(static_cast<std::size_t>(row)) : nullptr;
+        const std::optional<VRDMediaPair> pair = media ? m_mediaList.findMediaPairWithFileName(media->path()) : std::nullopt;
+        if (pair) {
+            const std::shared_ptr<const VRDMedia> &channel = pair->frontMedia ? pair->frontMedia : pair->rearMedia;
+            m_playingChannel = QFile::decodeName(QByteArray::fromStdString(channel->path()));
+        }
+        m_tripsController->showPlaying(m_playingChannel, 0.0);
+    });
+    connect(m_playInfo, &VRDPlayInfo::positionChanged, this, [this](double position) {
+        const qint64 length = m_engine->length();
+        if (!m_playingChannel.isEmpty() && length > 0)
+            m_tripsController->showPlaying(m_playingChannel, position * static_cast<double>(length) / 1000.0);
+    });
+    connect(this, &VRDAppDelegate::stopPlayRequested, this, [this] {
+        disconnect(m_pendingMoment);
+        m_playingChannel.clear();
+        m_tripsController->showPlaying({}, 0.0);
+    });
 }
 
 void VRDAppDelegate::clickMediaListViewButton()

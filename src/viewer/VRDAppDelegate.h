@@ -155,6 +155,8 @@ private:
     void layoutWindow();
     void makeEngine();
     void connectPlaybackControls();
+    // The drives panel's play head and chosen drive follow what plays.
+    void followPlaybackInTrips();
     // The window's content changed size: the shown video scale follows.
     void contentResized();
     void watchCards();
@@ -190,6 +192,10 @@ private:
     std::unique_ptr<VRDStillCapture> m_stillCapture;
     VRDTripsController *m_tripsController = nullptr;
     VRDGraphSwitch *m_graphSwitch = nullptr;
+    // The playing moment's recording of the channel the drives are read from.
+    QString m_playingChannel;
+    // Seeks the recording asked for by playMoment once it plays.
+    QMetaObject::Connection m_pendingMoment;
     VRDRecoveryController *m_recovery = nullptr;
     VRDClipExportController *m_clipExport = nullptr;
     // The settings or clock window: one of them at a time, brought forward

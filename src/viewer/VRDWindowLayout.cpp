@@ -61,6 +61,7 @@ void VRDWindowLayout::layoutMapContainer()
     m_ui.mediaListTableView->setVisible(m_rightViewMode == MediaList);
     m_ui._mapContainerView->setVisible(m_rightViewMode == Map);
     m_ui.tripsScrollArea->setVisible(m_rightViewMode == Trips);
+    m_ui.tripsToolBar->setVisible(m_rightViewMode == Trips);
 }
 
 bool VRDWindowLayout::setRightViewMode(int mode)
@@ -79,5 +80,6 @@ void VRDWindowLayout::updateSideViewButton()
     m_ui._mapContainerView->setVisible(m_rightViewMode == Map);
     m_ui.mediaListTableView->setVisible(m_rightViewMode == MediaList);
     m_ui.tripsScrollArea->setVisible(m_rightViewMode == Trips);
+    m_ui.tripsToolBar->setVisible(m_rightViewMode == Trips);
     layoutMapContainer();
 }

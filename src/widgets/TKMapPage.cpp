@@ -3,10 +3,14 @@
 #include "maps/TKMapSource.h"
 #include "maps/TKNetworkTileFetcher.h"
 #include "maps/TKTileResponder.h"
+#include "widgets/TKMapBridge.h"
 #include "widgets/TKMapWebPage.h"
 #include "widgets/TKTileSchemeHandler.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QSettings>
+#include <QWebChannel>
 #include <QWebEngineProfile>
 #include <QWebEngineView>
 
@@ -32,6 +36,12 @@ TKMapPage::TKMapPage(QWebEngineView *view, std::shared_ptr<TKTileResponder> tile
     m_profile->setHttpUserAgent(TKNetworkTileFetcher::userAgent());
     // The page belongs to the profile so that it is always released before it.
     m_page = new TKMapWebPage(m_profile, m_profile);
+    // The page's way back: its script finds the bridge as "tovikApp".
+    m_channel = new QWebChannel(this);
+    auto *bridge = new TKMapBridge(m_channel);
+    m_channel->registerObject(QStringLiteral("tovikApp"), bridge);
+    connect(bridge, &TKMapBridge::routePicked, this, &TKMapPage::routeClicked);
+    m_page->setWebChannel(m_channel);
     view->setPage(m_page);
     m_readyPoll.setInterval(kReadyPollMilliseconds);
     connect(&m_readyPoll, &QTimer::timeout, this, &TKMapPage::askWhetherReady);
@@ -76,6 +86,15 @@ void TKMapPage::setTripRoute(const QList<QList<SpeedPoint>> &stretches)
         texts.append('[' + points.join(',') + ']');
     }
     runScript(QStringLiteral("setTripRoute([%1])").arg(texts.join(',')));
+}
+
+void TKMapPage::setTripEvents(const QList<EventMark> &events)
+{
+    QJsonArray marks;
+    for (const EventMark &event : events)
+        marks.append(QJsonArray{event.latitude, event.longitude, event.label});
+    // JSON is a script literal, and it quotes the labels safely.
+    runScript(QStringLiteral("setTripEvents(%1)").arg(QString::fromUtf8(QJsonDocument(marks).toJson(QJsonDocument::Compact))));
 }
 
 void TKMapPage::setMapSource(const TKMapSource &source)

@@ -12,9 +12,10 @@ class QWebEngineProfile;
 class TKTileResponder;
 class QWebEngineView;
 class TKMapWebPage;
+class QWebChannel;
 
 // Shows the map page "map2_eng.htm" in a web view and carries the script calls to
-// it. loadFinished comes before the page's scripts can take calls, so the page is
+// it, and the page's clicks on a drive's route back (over a web channel). loadFinished comes before the page's scripts can take calls, so the page is
 // asked for its window.tovikReady flag until it answers; calls made before then
 // wait and run in order once it does. Tiles come through the application's own
 // scheme from the tile store, with the map source of the preferences.
@@ -48,8 +49,19 @@ public:
     // under the recording's route, and fits the map to it; none removes it.
     void setTripRoute(const QList<QList<SpeedPoint>> &stretches);
 
+    struct EventMark {
+        double latitude;
+        double longitude;
+        QString label;
+    };
+    // Marks a drive's events on its route; none removes them.
+    void setTripEvents(const QList<EventMark> &events);
+
 signals:
     void ready();
+    // The user clicked the drive's route (or an event on it) at this place,
+    // in range.
+    void routeClicked(double latitude, double longitude);
 
 private:
     void askWhetherReady();
@@ -58,6 +70,7 @@ private:
     std::shared_ptr<TKTileResponder> m_tiles;
     QWebEngineProfile *m_profile;
     TKMapWebPage *m_page;
+    QWebChannel *m_channel;
     QTimer m_readyPoll;
     QStringList m_waitingScripts;
     bool m_ready = false;

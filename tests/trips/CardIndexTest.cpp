@@ -12,7 +12,9 @@
 #include <TestFolder.h>
 
 #include <fstream>
+#include <mutex>
 #include <set>
+#include <thread>
 
 namespace {
 
@@ -105,4 +107,58 @@ TEST(VRDCardTrips, SecondReadComesFromTheCacheUnlessTheCacheOrAFileChanged)
 
     options.cacheFolder.clear();
     EXPECT_EQ(VRDCardTrips::read(folder.path(), options).extracted, 6u) << "no cache folder: no cache";
+}
+
+TEST(VRDCardTrips, DrivesOfTheRecordingsReadSoFarArriveWhileTheCardIsRead)
+{
+    const TestFolder folder("index_partial");
+    writeCard(folder, 30);
+    VRDCardTrips::Options options;
+    options.cacheFolder.clear();
+    options.threads = 2;
+    options.partialInterval = std::chrono::milliseconds(5);
+    std::mutex lock;
+    std::vector<VRDPartialTrips::Snapshot> snapshots;
+    options.partial = [&](VRDPartialTrips::Snapshot snapshot) {
+        const std::lock_guard guard(lock);
+        snapshots.push_back(std::move(snapshot));
+    };
+    // A slow card: each recording takes a while, so groupings come between.
+    const auto slowly = [](std::size_t, const VRDRecordingTrack &) { std::this_thread::sleep_for(std::chrono::milliseconds(3)); };
+    const VRDCardTrips::Result result = VRDCardTrips::read(folder.path(), options, slowly);
+    const std::size_t afterwards = snapshots.size();
+    ASSERT_GE(afterwards, 2u);
+    ASSERT_EQ(result.trips.size(), 1u);
+    std::size_t previous = 0;
+    for (const VRDPartialTrips::Snapshot &snapshot : snapshots) {
+        EXPECT_EQ(snapshot.recordingsTotal, 30u);
+        EXPECT_GT(snapshot.recordingsRead, previous) << "each grouping holds more than the one before";
+        EXPECT_LE(snapshot.recordingsRead, 30u);
+        previous = snapshot.recordingsRead;
+        ASSERT_NE(snapshot.trips, nullptr);
+        std::size_t recordings = 0;
+        for (const VRDTrip &trip : *snapshot.trips) {
+            recordings += trip.recordings.size();
+            EXPECT_TRUE(std::is_sorted(trip.recordings.begin(), trip.recordings.end())) << "in time order";
+        }
+        EXPECT_EQ(recordings, snapshot.recordingsRead) << "every recording read is in a drive, once";
+    }
+    EXPECT_EQ(result.trips[0].recordings.size(), 30u);
+    std::this_thread::sleep_for(std::chrono::milliseconds(30));
+    EXPECT_EQ(snapshots.size(), afterwards) << "no grouping after the read returned";
+
+    // A stopped read hands on nothing more once it returns.
+    std::stop_source stop;
+    snapshots.clear();
+    const auto stopSoon = [&](std::size_t, const VRDRecordingTrack &) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(3));
+        stop.request_stop();
+    };
+    const VRDCardTrips::Result stopped = VRDCardTrips::read(folder.path(), options, stopSoon, stop.get_token());
+    EXPECT_TRUE(stopped.stopped);
+    EXPECT_TRUE(stopped.trips.empty());
+    EXPECT_TRUE(stopped.recordings.empty());
+    const std::size_t atStop = snapshots.size();
+    std::this_thread::sleep_for(std::chrono::milliseconds(30));
+    EXPECT_EQ(snapshots.size(), atStop);
 }

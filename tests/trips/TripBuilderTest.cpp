@@ -94,6 +94,19 @@ TEST(VRDTripBuilder, DistanceAndSpeedsComeFromPlausibleFixesWithGapsNeverBridged
     EXPECT_EQ(near->recording, 1u) << "1000 m east: the second recording";
     EXPECT_NEAR(near->offsetSeconds, 20.0, 0.11);
     EXPECT_EQ(VRDTrip{}.nearestPoint(48.1, 11.5), nullptr);
+    // Across the date line the nearest point is the one a few metres east,
+    // not the one 10 degrees back west.
+    VRDTrip pacific;
+    pacific.stretches = {{{kT0, 60.0, 170.0, 30.0, 0, 0.0}, {kT0 + 1, 60.0, -179.999, 30.0, 0, 1.0}}};
+    EXPECT_EQ(pacific.nearestPoint(60.0, 179.999)->longitude, -179.999);
+    // An event's place on the route: the point nearest in time, on either
+    // side of a gap in the fixes.
+    EXPECT_NEAR(trip.pointNearestInTime(kT0 + 5.03)->utcSeconds, kT0 + 5.0, 1e-4);
+    EXPECT_NEAR(trip.pointNearestInTime(kT0 + 21.0)->utcSeconds, kT0 + 19.9, 1e-4) << "in the gap, nearer its start";
+    EXPECT_NEAR(trip.pointNearestInTime(kT0 + 29.5)->utcSeconds, kT0 + 30.0, 1e-4) << "in the gap, nearer its end";
+    EXPECT_NEAR(trip.pointNearestInTime(kT0 - 50)->utcSeconds, kT0, 1e-4);
+    EXPECT_NEAR(trip.pointNearestInTime(kT0 + 500)->utcSeconds, kT0 + 119.9, 1e-3);
+    EXPECT_EQ(VRDTrip{}.pointNearestInTime(kT0), nullptr);
     EXPECT_DOUBLE_EQ(trip.stretches[0].front().utcSeconds, kT0);
     EXPECT_NEAR(trip.stretches[0].back().utcSeconds, kT0 + 19.9, 1e-4);
 

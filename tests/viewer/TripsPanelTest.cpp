@@ -6,12 +6,15 @@
 #include "ui_VRDMainWindow.h"
 #include "viewer/VRDAppDelegate.h"
 #include "viewer/VRDDualPlaybackController.h"
+#include "viewer/VRDMediaTableModel.h"
+#include "viewer/VRDPlayInfo.h"
 #include "viewer/VRDTripsController.h"
 #include "viewer/VRDTripsIndexer.h"
 #include "viewer/VRDTripsView.h"
 #include "widgets/TKMapPage.h"
 
 #include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QScreen>
 #include <QSignalSpy>
@@ -22,14 +25,49 @@
 
 namespace {
 
-QString demoCard()
+QString makeCard(const QString &name, const QStringList &options)
 {
-    const QString card = QDir(qEnvironmentVariable("TOVIK_TEST_TMP")).filePath("trips-panel-card");
+    const QString card = QDir(qEnvironmentVariable("TOVIK_TEST_TMP")).filePath(name);
     QDir(card).removeRecursively();
     QProcess generator;
-    generator.start(qEnvironmentVariable("TOVIK_BUILD_DIR") + "/demo/tovik-demo-card",
-                    {card, "--duration", "4", "--width", "320", "--height", "180", "--fps", "10"});
+    generator.start(qEnvironmentVariable("TOVIK_BUILD_DIR") + "/demo/tovik-demo-card", QStringList{card} + options);
     return generator.waitForFinished(120000) && generator.exitCode() == 0 ? card : QString();
+}
+
+QString demoCard()
+{
+    return makeCard("trips-panel-card", {"--duration", "4", "--width", "320", "--height", "180", "--fps", "10"});
+}
+
+QVariant evaluate(QWebEnginePage &page, const QString &script)
+{
+    QVariant result;
+    bool done = false;
+    page.runJavaScript(script, [&](const QVariant &value) {
+        result = value;
+        done = true;
+    });
+    QTest::qWaitFor([&] { return done; }, 10000);
+    return result;
+}
+
+bool saveScreen(QWidget &window, const QString &name)
+{
+    // The screen, not the widget: a web view draws outside the widget's own painting.
+    const QRect frame = window.geometry();
+    const QString folder = qEnvironmentVariable("TOVIK_BUILD_DIR") + "/screenshots";
+    QDir().mkpath(folder);
+    return window.screen()->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height()).save(folder + "/" + name + ".png");
+}
+
+int lastDriveRow(const VRDTripsView &view)
+{
+    int row = -1;
+    for (int i = 0; i < static_cast<int>(view.trips().size()); ++i) {
+        if (view.trips()[static_cast<std::size_t>(i)].kind == VRDTrip::Kind::Drive)
+            row = i;
+    }
+    return row;
 }
 
 VRDTrip sampleDrive(double start)
@@ -110,12 +148,7 @@ TEST(TripsPanel, DemoCardDrivesOnTheTimeLinesAndTheirRouteOnTheMap)
         return segments > 0;
     }, 15000));
     QTest::qWait(1500);
-    // The screen, not the widget: a web view draws outside the widget's own painting.
-    const QRect frame = app.window().geometry();
-    const QString folder = qEnvironmentVariable("TOVIK_BUILD_DIR") + "/screenshots";
-    QDir().mkpath(folder);
-    EXPECT_TRUE(app.window().screen()->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height())
-                    .save(folder + "/trips-map.png"));
+    EXPECT_TRUE(saveScreen(app.window(), "trips-map"));
 
     // A click on the drive's time line plays that moment of its recording.
     app.clickTripsViewButton();
@@ -124,4 +157,122 @@ TEST(TripsPanel, DemoCardDrivesOnTheTimeLinesAndTheirRouteOnTheMap)
     QTest::mouseClick(&view, Qt::LeftButton, {}, QPoint(view.width() / 2, row.top() + 20 + 6 + 8));
     ASSERT_TRUE(started.wait(15000));
     EXPECT_TRUE(app.mediaList().mediaAtIndex(static_cast<std::size_t>(started[0][0].toLongLong()))->path().ends_with("_F.MP4"));
+}
+
+TEST(TripsPanel, AClickOnTheRouteOnTheMapPlaysThatMomentAndThePlayHeadFollows)
+{
+    const QString card = demoCard();
+    ASSERT_FALSE(card.isEmpty()) << "tovik-demo-card failed";
+    VRDAppDelegate::Options options;
+    options.silentAudio = true;
+    VRDAppDelegate app(options);
+    app.applicationDidFinishLaunching();
+    app.window().show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&app.window()));
+    QSignalSpy ready(&app.tripsController().indexer(), &VRDTripsIndexer::tripsReady);
+    app.openMediaDirectory(card);
+    ASSERT_TRUE(ready.wait(30000));
+    VRDTripsView &view = *app.ui().tripsView;
+    QWebEngineView *web = app.window().findChild<QWebEngineView *>("mapWebView");
+    ASSERT_NE(web, nullptr);
+    QWebEnginePage &page = *web->page();
+
+    // One recording played from the list: its drive is chosen and the whole
+    // route fits the map panel.
+    app.clickMapViewButton();
+    QSignalSpy started(&app.playback(), &VRDDualPlaybackController::playbackStarted);
+    const int driveRow = lastDriveRow(view);
+    ASSERT_GE(driveRow, 0);
+    const VRDTrip drive = view.trips()[static_cast<std::size_t>(driveRow)];
+    ASSERT_FALSE(drive.stretches.empty());
+    app.playMoment(QFile::decodeName(QByteArray::fromStdString(drive.recordings.front())), 0.0);
+    ASSERT_TRUE(started.wait(15000));
+    EXPECT_EQ(view.selectedRow(), driveRow) << "the drive that plays is chosen";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return evaluate(page, "tovikRoutePointCount() > 0 && tovikTripSegmentCount() > 0").toBool(); }, 15000));
+    QTest::qWait(1000);
+    EXPECT_TRUE(evaluate(page, "tovikRouteInView() && tovikMap.getBounds().contains(tovikTrip.getBounds())").toBool())
+        << "the recording and its drive lie inside the panel";
+    EXPECT_EQ(evaluate(page, "tovikTripEventCount()").toInt(), static_cast<int>(drive.events.size()));
+    EXPECT_TRUE(saveScreen(app.window(), "trips-map-playing"));
+
+    // A click on the drive's route three quarters along plays the moment there.
+    const std::vector<VRDTripPoint> &stretch = drive.stretches.back();
+    const VRDTripPoint &target = stretch[stretch.size() * 3 / 4];
+    const QVariantList at = evaluate(page, QStringLiteral("tovikPagePoint(%1, %2)").arg(target.latitude, 0, 'f', 7).arg(target.longitude, 0, 'f', 7)).toList();
+    ASSERT_EQ(at.size(), 2);
+    QSignalSpy moment(&app.tripsController(), &VRDTripsController::momentRequested);
+    evaluate(page, QStringLiteral("document.elementFromPoint(%1, %2).dispatchEvent(new MouseEvent('click', "
+                                  "{clientX: %1, clientY: %2, bubbles: true}))")
+                       .arg(at[0].toDouble())
+                       .arg(at[1].toDouble()));
+    // The click may come back while the script call is still being answered.
+    ASSERT_TRUE(moment.count() > 0 || moment.wait(10000)) << "the page's click reached the drives";
+    const QString expectedPath = QFile::decodeName(QByteArray::fromStdString(drive.recordings[target.recording]));
+    EXPECT_EQ(moment[0][0].toString(), expectedPath);
+    // A pixel of the map is some metres: the moment is within a second or two.
+    EXPECT_NEAR(moment[0][1].toDouble(), target.offsetSeconds, 2.0);
+    // The recording of that moment plays (it may be the one already playing).
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        const auto playing = app.mediaIndex() >= 0 ? app.mediaList().mediaAtIndex(static_cast<std::size_t>(app.mediaIndex())) : nullptr;
+        return playing && QString::fromStdString(playing->path()) == expectedPath && app.playInfo().isPlaying();
+    }, 15000));
+    // The play head stands on the drive's time line at that moment.
+    const VRDTripBlock &block = drive.blocks[target.recording];
+    const QRectF line = view.timelineRect(driveRow);
+    const double expectedX = line.left() + (block.startUtc + moment[0][1].toDouble() - drive.startUtc)
+            / std::max(drive.durationSeconds(), 1.0) * line.width();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return view.playheadRow() == driveRow && view.playheadX()
+                                        && std::abs(*view.playheadX() - expectedX) < line.width() * 0.1; }, 10000))
+        << "play head at " << view.playheadX().value_or(-1) << ", expected near " << expectedX;
+    // Chosen while the panel was hidden, the drive is in view once it shows.
+    app.clickTripsViewButton();
+    QTest::qWait(300);
+    const QRect playingRow(0, 26 + driveRow * VRDTripsView::kRowHeight, view.width(), VRDTripsView::kRowHeight);
+    EXPECT_TRUE(view.visibleRegion().boundingRect().contains(playingRow))
+        << "visible " << view.visibleRegion().boundingRect().top() << ".." << view.visibleRegion().boundingRect().bottom();
+    EXPECT_TRUE(saveScreenshot(app.window(), "trips-playhead"));
+}
+
+TEST(TripsPanel, DrivesShowWhileALargeCardIsReadAndTheListWorksMeanwhile)
+{
+    const QString card = makeCard("trips-fill-card", {"--no-video", "--front-only", "--count", "1500", "--duration", "60"});
+    ASSERT_FALSE(card.isEmpty()) << "tovik-demo-card failed";
+    VRDAppDelegate::Options options;
+    options.silentAudio = true;
+    options.loadMapPage = false;
+    VRDAppDelegate app(options);
+    app.applicationDidFinishLaunching();
+    app.window().show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&app.window()));
+    VRDTripsIndexer &indexer = app.tripsController().indexer();
+    indexer.setUpdateInterval(std::chrono::milliseconds(20));
+    app.clickTripsViewButton();
+    VRDTripsView &view = *app.ui().tripsView;
+
+    QSignalSpy finished(&indexer, &VRDTripsIndexer::tripsReady);
+    bool shownWhileReading = false;
+    bool listedWhileReading = false;
+    QString statusWhileReading;
+    QObject::connect(&indexer, &VRDTripsIndexer::partialTripsReady, &app, [&] {
+        if (!indexer.isRunning() || view.trips().empty())
+            return;
+        if (!shownWhileReading) {
+            // Opening a folder shows its list; the drives are a click away.
+            app.clickTripsViewButton();
+            saveScreenshot(app.window(), "trips-filling");
+        }
+        shownWhileReading = true;
+        statusWhileReading = view.status();
+        listedWhileReading = listedWhileReading || app.mediaTableModel().rowCount() > 0;
+    });
+    app.openMediaDirectory(card);
+    ASSERT_TRUE(finished.wait(120000));
+    EXPECT_TRUE(shownWhileReading) << "drives showed before the card was read";
+    EXPECT_TRUE(statusWhileReading.contains("of 1500")) << statusWhileReading.toStdString();
+    EXPECT_TRUE(listedWhileReading) << "the recordings were listed meanwhile";
+    std::size_t recordings = 0;
+    for (const VRDTrip &trip : view.trips())
+        recordings += trip.recordings.size();
+    EXPECT_EQ(recordings, 1500u);
+    EXPECT_TRUE(view.status().contains("drives,")) << view.status().toStdString();
 }
