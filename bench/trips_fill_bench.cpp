@@ -8,6 +8,7 @@
 //   trips_fill_bench [--count N] [--card FOLDER]
 // --card reads an existing card instead of writing one (a 15000-recording
 // card takes a while to write).
+#include "DataOnlyCard.h"
 #include "viewer/VRDTripsController.h"
 #include "viewer/VRDTripsIndexer.h"
 #include "viewer/VRDTripsView.h"
@@ -24,29 +25,7 @@
 #include <string>
 #include <vector>
 
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-extern char **environ;
-
 namespace {
-
-bool makeCard(const std::string &folder, int count)
-{
-    const std::string program = TOVIK_DEMO_CARD_PROGRAM;
-    std::vector<std::string> arguments{program, folder, "--no-video", "--front-only", "--count", std::to_string(count),
-                                       "--duration", "60"};
-    std::vector<char *> argv;
-    for (std::string &argument : arguments)
-        argv.push_back(argument.data());
-    argv.push_back(nullptr);
-    pid_t child = 0;
-    if (::posix_spawn(&child, program.c_str(), nullptr, nullptr, argv.data(), environ) != 0)
-        return false;
-    int status = 0;
-    return ::waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
-}
 
 struct Fill {
     double firstDrivesSeconds = -1;
@@ -125,7 +104,7 @@ int main(int argc, char **argv)
     ::setenv("XDG_CACHE_HOME", (scratch / "cache").c_str(), 1);
     if (card.empty()) {
         card = (scratch / "card").string();
-        if (!makeCard(card, count)) {
+        if (!makeDataOnlyCard(card, count)) {
             std::fprintf(stderr, "tovik-demo-card failed\n");
             return 1;
         }

@@ -3,6 +3,7 @@
 // --duration 60), the page cache warm: with an empty disk cache (target
 // 2 s) and with a warm one (target 0.3 s), both against extracting the same
 // 1000 files one after another with the viewer's extractor.
+#include "DataOnlyCard.h"
 #include "blackbox/VRDBlackBoxData.h"
 #include "media/VRDMediaWalker.h"
 #include "trips/VRDCardTrips.h"
@@ -18,32 +19,10 @@
 
 #include <ctime>
 
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-extern char **environ;
-
 namespace {
 
 constexpr int kRecordings = 1000;
 constexpr int kRuns = 5;
-
-bool makeCard(const std::string &folder)
-{
-    const std::string program = TOVIK_DEMO_CARD_PROGRAM;
-    std::vector<std::string> arguments{program, folder, "--no-video", "--front-only", "--count", std::to_string(kRecordings),
-                                       "--duration", "60"};
-    std::vector<char *> argv;
-    for (std::string &argument : arguments)
-        argv.push_back(argument.data());
-    argv.push_back(nullptr);
-    pid_t child = 0;
-    if (::posix_spawn(&child, program.c_str(), nullptr, nullptr, argv.data(), environ) != 0)
-        return false;
-    int status = 0;
-    return ::waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
-}
 
 double processCpuSeconds()
 {
@@ -86,7 +65,7 @@ int main()
     const std::filesystem::path scratch = pattern;
     const std::string card = (scratch / "card").string();
     const std::string cacheFolder = (scratch / "cache").string();
-    if (!makeCard(card)) {
+    if (!makeDataOnlyCard(card, kRecordings)) {
         std::fprintf(stderr, "tovik-demo-card failed\n");
         return 1;
     }

@@ -23,6 +23,8 @@
 #include <QWebEngineView>
 #include <gtest/gtest.h>
 
+#include <memory>
+
 namespace {
 
 QString makeCard(const QString &name, const QStringList &options)
@@ -81,6 +83,28 @@ VRDTrip sampleDrive(double start)
     return drive;
 }
 
+// The whole window (with its map page) on the demo card, its drives read.
+class TripsPanelOnDemoCard : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        const QString card = demoCard();
+        ASSERT_FALSE(card.isEmpty()) << "tovik-demo-card failed";
+        VRDAppDelegate::Options options;
+        options.silentAudio = true;
+        viewer = std::make_unique<VRDAppDelegate>(options);
+        viewer->applicationDidFinishLaunching();
+        viewer->window().show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&viewer->window()));
+        QSignalSpy ready(&viewer->tripsController().indexer(), &VRDTripsIndexer::tripsReady);
+        viewer->openMediaDirectory(card);
+        ASSERT_TRUE(ready.wait(30000));
+    }
+
+    std::unique_ptr<VRDAppDelegate> viewer;
+};
+
 } // namespace
 
 TEST(VRDTripsView, AClickOnATimeLineSelectsTheDriveAndAsksForThatMoment)
@@ -108,19 +132,9 @@ TEST(VRDTripsView, AClickOnATimeLineSelectsTheDriveAndAsksForThatMoment)
     EXPECT_EQ(moment.count(), 1);
 }
 
-TEST(TripsPanel, DemoCardDrivesOnTheTimeLinesAndTheirRouteOnTheMap)
+TEST_F(TripsPanelOnDemoCard, DrivesOnTheTimeLinesAndTheirRouteOnTheMap)
 {
-    const QString card = demoCard();
-    ASSERT_FALSE(card.isEmpty()) << "tovik-demo-card failed";
-    VRDAppDelegate::Options options;
-    options.silentAudio = true;
-    VRDAppDelegate app(options);
-    app.applicationDidFinishLaunching();
-    app.window().show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&app.window()));
-    QSignalSpy ready(&app.tripsController().indexer(), &VRDTripsIndexer::tripsReady);
-    app.openMediaDirectory(card);
-    ASSERT_TRUE(ready.wait(30000));
+    VRDAppDelegate &app = *viewer;
     app.clickTripsViewButton();
     VRDTripsView &view = *app.ui().tripsView;
     ASSERT_GE(view.trips().size(), 5u) << "the standard drive's spans and the morning's two drives and parking";
@@ -159,19 +173,9 @@ TEST(TripsPanel, DemoCardDrivesOnTheTimeLinesAndTheirRouteOnTheMap)
     EXPECT_TRUE(app.mediaList().mediaAtIndex(static_cast<std::size_t>(started[0][0].toLongLong()))->path().ends_with("_F.MP4"));
 }
 
-TEST(TripsPanel, AClickOnTheRouteOnTheMapPlaysThatMomentAndThePlayHeadFollows)
+TEST_F(TripsPanelOnDemoCard, AClickOnTheRouteOnTheMapPlaysThatMomentAndThePlayHeadFollows)
 {
-    const QString card = demoCard();
-    ASSERT_FALSE(card.isEmpty()) << "tovik-demo-card failed";
-    VRDAppDelegate::Options options;
-    options.silentAudio = true;
-    VRDAppDelegate app(options);
-    app.applicationDidFinishLaunching();
-    app.window().show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&app.window()));
-    QSignalSpy ready(&app.tripsController().indexer(), &VRDTripsIndexer::tripsReady);
-    app.openMediaDirectory(card);
-    ASSERT_TRUE(ready.wait(30000));
+    VRDAppDelegate &app = *viewer;
     VRDTripsView &view = *app.ui().tripsView;
     QWebEngineView *web = app.window().findChild<QWebEngineView *>("mapWebView");
     ASSERT_NE(web, nullptr);
