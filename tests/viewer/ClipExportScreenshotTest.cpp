@@ -10,6 +10,7 @@
 #include "viewer/VRDMediaTableModel.h"
 
 #include "Screenshot.h"
+#include "ViewerOnCard.h"
 
 #include "viewer/VRDExportDialog.h"
 
@@ -53,12 +54,7 @@ TEST(ClipExportScreenshot, MarksOnThePositionSliderOfThePlayingRecording)
     ASSERT_EQ(generator.exitCode(), 0);
 
     VRDAppDelegate app{VRDAppDelegate::Options{.silentAudio = true}};
-    app.applicationDidFinishLaunching();
-    app.window().show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&app.window()));
-    QSignalSpy listed(&app.mediaTableModel(), &QAbstractItemModel::modelReset);
-    app.openMediaDirectory(card);
-    ASSERT_TRUE(listed.wait(10000));
+    ASSERT_TRUE(showViewerOnCard(app, card));
     // Row 6 is the event recording's front file, ten seconds long.
     emit app.changeAndPlayRequested(6);
     QTRY_VERIFY_WITH_TIMEOUT(app.engine().time() > 500, 20000);

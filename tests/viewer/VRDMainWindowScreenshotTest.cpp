@@ -1,5 +1,6 @@
 // Opens the demo card in the main window on a real display and saves the
 // window as PNG files under <build>/screenshots for a person to look at.
+#include "ViewerOnCard.h"
 #include "ui_VRDMainWindow.h"
 #include "viewer/VRDAppDelegate.h"
 #include "viewer/VRDDualPlaybackController.h"
@@ -54,12 +55,7 @@ TEST(VRDMainWindowScreenshot, DemoCardInTheMainWindow)
     ASSERT_FALSE(card.isEmpty());
 
     VRDAppDelegate app{VRDAppDelegate::Options{}};
-    app.applicationDidFinishLaunching();
-    app.window().show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&app.window()));
-    QSignalSpy listed(&app.mediaTableModel(), &QAbstractItemModel::modelReset);
-    app.openMediaDirectory(card);
-    ASSERT_TRUE(listed.wait(10000));
+    ASSERT_TRUE(showViewerOnCard(app, card));
     EXPECT_GE(app.mediaTableModel().rowCount(), 4);
     app.ui().mediaListTableView->selectRow(4);
     QTest::qWait(1500);
@@ -92,12 +88,7 @@ TEST(VRDMainWindowScreenshot, SpeedGraphOfADemoDrive)
     options.loadMapPage = false;
     options.silentAudio = true;
     VRDAppDelegate app(options);
-    app.applicationDidFinishLaunching();
-    app.window().show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&app.window()));
-    QSignalSpy listed(&app.mediaTableModel(), &QAbstractItemModel::modelReset);
-    app.openMediaDirectory(card);
-    ASSERT_TRUE(listed.wait(10000));
+    ASSERT_TRUE(showViewerOnCard(app, card));
 
     app.graphSwitch().show(VRDViewerSettings::Graph::Speed);
     QSignalSpy started(&app.playback(), &VRDDualPlaybackController::playbackStarted);
