@@ -23,6 +23,9 @@ VRDGraphSwitch::VRDGraphSwitch(TKSegmentedControl &control, QStackedWidget &stac
     : QObject(parent), m_control(control), m_stack(stack), m_settings(settings)
 {
     m_control.setSegmentCount(2);
+    // The player panel's outlined controls with their amber accent.
+    m_control.setColors({QColor(Qt::transparent), QColor(0x3b, 0x40, 0x49), QColor(0xd6, 0xd9, 0xde),
+                         QColor(0x3a, 0x2f, 0x1c), QColor(0xf0, 0xb4, 0x4c)});
     m_control.setLabel(TKLocalizedString("graph.gsensor"), indexOf(Graph::GSensor));
     m_control.setLabel(TKLocalizedString("graph.speed"), indexOf(Graph::Speed));
     const QKeySequence key(Qt::Key_G);

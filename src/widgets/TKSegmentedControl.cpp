@@ -7,22 +7,32 @@
 
 namespace {
 
+QString styleColor(const QColor &color)
+{
+    return QStringLiteral("rgba(%1, %2, %3, %4)").arg(color.red()).arg(color.green()).arg(color.blue()).arg(color.alpha());
+}
+
 // Joined segments: only the outer corners are rounded.
-QString segmentStyle(int segment, int count)
+QString segmentStyle(int segment, int count, const std::optional<TKSegmentedControl::Colors> &colors)
 {
     const bool first = segment == 0;
     const bool last = segment == count - 1;
+    const QString background = colors ? styleColor(colors->background) : QStringLiteral("palette(button)");
+    const QString border = colors ? styleColor(colors->border) : QStringLiteral("palette(mid)");
+    const QString text = colors ? styleColor(colors->text) : QStringLiteral("palette(button-text)");
+    const QString selectedBackground = colors ? styleColor(colors->selectedBackground) : QStringLiteral("palette(highlight)");
+    const QString selectedText = colors ? styleColor(colors->selectedText) : QStringLiteral("palette(highlighted-text)");
     return QStringLiteral(
-               "QToolButton { border: 1px solid palette(mid); padding: 3px 10px;"
-               " background: palette(button); border-top-left-radius: %1px;"
+               "QToolButton { border: 1px solid %4; padding: 3px 10px;"
+               " background: %5; color: %6; border-top-left-radius: %1px;"
                " border-bottom-left-radius: %1px; border-top-right-radius: %2px;"
                " border-bottom-right-radius: %2px; %3 }"
-               "QToolButton:checked { background: palette(highlight);"
-               " color: palette(highlighted-text); }"
+               "QToolButton:checked { background: %7; color: %8; }"
                "QToolButton:disabled { color: palette(mid); }")
         .arg(first ? 4 : 0)
         .arg(last ? 4 : 0)
-        .arg(first ? QString() : QStringLiteral("border-left: none;"));
+        .arg(first ? QString() : QStringLiteral("border-left: none;"))
+        .arg(border, background, text, selectedBackground, selectedText);
 }
 
 } // namespace
@@ -61,8 +71,20 @@ void TKSegmentedControl::setSegmentCount(int count)
         m_group->addButton(button, segmentCount());
         m_layout->addWidget(button);
     }
+    styleSegments();
+}
+
+void TKSegmentedControl::setColors(const Colors &colors)
+{
+    m_colors = colors;
+    styleSegments();
+}
+
+void TKSegmentedControl::styleSegments()
+{
+    const int count = segmentCount();
     for (int segment = 0; segment < count; ++segment)
-        m_group->button(segment)->setStyleSheet(segmentStyle(segment, count));
+        m_group->button(segment)->setStyleSheet(segmentStyle(segment, count, m_colors));
 }
 
 QString TKSegmentedControl::labelForSegment(int segment) const

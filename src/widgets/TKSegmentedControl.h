@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QColor>
 #include <QWidget>
+
+#include <optional>
 
 class QButtonGroup;
 class QHBoxLayout;
@@ -15,7 +18,19 @@ class TKSegmentedControl : public QWidget
     Q_PROPERTY(int selectedSegment READ selectedSegment WRITE setSelectedSegment)
 
 public:
+    // Colours of a control that sits on a window with a look of its own; without them
+    // the control takes the palette's.
+    struct Colors {
+        QColor background;
+        QColor border;
+        QColor text;
+        QColor selectedBackground;
+        QColor selectedText;
+    };
+
     explicit TKSegmentedControl(QWidget *parent = nullptr);
+
+    void setColors(const Colors &colors);
 
     int segmentCount() const;
     void setSegmentCount(int count);
@@ -41,7 +56,9 @@ protected:
 
 private:
     void selectByUser(int segment);
+    void styleSegments();
 
     QHBoxLayout *m_layout;
     QButtonGroup *m_group;
+    std::optional<Colors> m_colors;
 };
