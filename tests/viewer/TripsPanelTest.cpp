@@ -160,7 +160,7 @@ TEST_F(TripsPanelOnDemoCard, DrivesOnTheTimeLinesAndTheirRouteOnTheMap)
     ASSERT_TRUE(QTest::qWaitFor([&] {
         web->page()->runJavaScript("tovikTripSegmentCount()", [&](const QVariant &answer) { segments = answer.toInt(); });
         return segments > 0;
-    }, 15000));
+    }, 45000)) << "a loaded machine may take long to start the web engine";
     QTest::qWait(1500);
     EXPECT_TRUE(saveScreen(app.window(), "trips-map"));
 

@@ -77,8 +77,9 @@ void fillStore(const TKTileStore &store)
         const auto y = static_cast<std::int64_t>((1 - std::asinh(std::tan(lat)) / std::numbers::pi) / 2 * side);
         for (std::int64_t dx = -3; dx <= 3; ++dx) {
             for (std::int64_t dy = -3; dy <= 3; ++dy) {
-                if (const auto key = TKTileKey::make(z, x + dx, y + dy))
+                if (const auto key = TKTileKey::make(z, x + dx, y + dy)) {
                     ASSERT_TRUE(store.keep(*key, tilePicture(*key)));
+                }
             }
         }
     }
@@ -99,10 +100,15 @@ struct OfflineMap {
         view.resize(334, 400);
         view.show();
     }
+    OfflineMap(const OfflineMap &) = delete;
+    OfflineMap &operator=(const OfflineMap &) = delete;
+    // The view goes before the map page, as the window does in the application: a
+    // profile released while its page still shows crashes the web engine.
+    ~OfflineMap() { delete &view; }
     bool ready() { return waitUntil([this] { return map.isReady(); }, 30000); }
 
     std::shared_ptr<TKTileResponder> tiles;
-    QWebEngineView view;
+    QWebEngineView &view = *new QWebEngineView;
     TKMapPage map{&view, tiles};
 };
 
