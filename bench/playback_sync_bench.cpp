@@ -63,16 +63,7 @@ struct Channels {
     // seconds at most: a loaded machine may be slow to show the next).
     bool bothMoving() const
     {
-        std::optional<std::uint32_t> first;
-        return QTest::qWaitFor([&] {
-            const auto main = frame(View::Main);
-            const auto sub = frame(View::Sub);
-            if (!main || !sub || *main != *sub)
-                return false;
-            if (!first)
-                first = main;
-            return *main != *first;
-        }, 5000);
+        return bothViewsShowTheSameMovingFrame([this](View which) { return frame(which); }, 5000);
     }
 };
 

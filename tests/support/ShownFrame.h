@@ -4,6 +4,7 @@
 #include "demo/FrameNumberStrip.h"
 
 #include <QImage>
+#include <QTest>
 #include <optional>
 
 // The demo frame number a video view shows now, read from the strip along the bottom
@@ -22,4 +23,21 @@ inline std::optional<std::uint32_t> shownFrame(VRDVideoView *view, QSize videoSi
     const QImage rgb = grabbed.copy(picture).convertToFormat(QImage::Format_RGB888);
     return FrameNumberStrip::decode(rgb.constBits(), rgb.width(), rgb.height(),
                                     static_cast<std::size_t>(rgb.bytesPerLine()));
+}
+
+// Both views show the same readable frame and, within waitMs, a later same frame:
+// the pair plays. frameOf(view) reads the frame a view shows now.
+template <typename FrameOf>
+bool bothViewsShowTheSameMovingFrame(FrameOf frameOf, int waitMs)
+{
+    std::optional<std::uint32_t> first;
+    return QTest::qWaitFor([&] {
+        const auto main = frameOf(VRDMediaEngine::View::Main);
+        const auto sub = frameOf(VRDMediaEngine::View::Sub);
+        if (!main || !sub || *main != *sub)
+            return false;
+        if (!first)
+            first = main;
+        return *main != *first;
+    }, waitMs);
 }

@@ -61,16 +61,7 @@ struct StressFixture : ::testing::Test {
     // Both views show the same frame, and a later same frame a moment after.
     bool bothMoving() const
     {
-        std::optional<std::uint32_t> first;
-        return QTest::qWaitFor([&] {
-            const auto main = frame(View::Main);
-            const auto sub = frame(View::Sub);
-            if (!main || !sub || *main != *sub)
-                return false;
-            if (!first)
-                first = main;
-            return *main != *first;
-        }, kPictureWaitMs);
+        return bothViewsShowTheSameMovingFrame([this](View which) { return frame(which); }, kPictureWaitMs);
     }
 
     // The row's recording started (the spy has seen that many starts) and both of its

@@ -1,6 +1,7 @@
 // The drives panel of the main window: the demo card's drives appear as time
 // lines, a click plays that moment, and a chosen drive's route is drawn on
 // the map coloured by speed. Saves pictures for a person to look at.
+#include "WebPageScript.h"
 #include "Screenshot.h"
 
 #include "ui_VRDMainWindow.h"
@@ -39,18 +40,6 @@ QString makeCard(const QString &name, const QStringList &options)
 QString demoCard()
 {
     return makeCard("trips-panel-card", {"--duration", "4", "--width", "320", "--height", "180", "--fps", "10"});
-}
-
-QVariant evaluate(QWebEnginePage &page, const QString &script)
-{
-    QVariant result;
-    bool done = false;
-    page.runJavaScript(script, [&](const QVariant &value) {
-        result = value;
-        done = true;
-    });
-    QTest::qWaitFor([&] { return done; }, 10000);
-    return result;
 }
 
 bool saveScreen(QWidget &window, const QString &name)

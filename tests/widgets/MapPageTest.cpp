@@ -1,4 +1,5 @@
 // The map page loaded from the resources into a real web view (needs a display).
+#include "WebPageScript.h"
 #include "widgets/TKMapPage.h"
 
 #include <QEventLoop>
@@ -10,34 +11,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-QVariant evaluate(QWebEnginePage &page, const QString &script)
-{
-    QVariant result;
-    bool done = false;
-    QEventLoop loop;
-    page.runJavaScript(script, [&](const QVariant &value) {
-        result = value;
-        done = true;
-        loop.quit();
-    });
-    QTimer::singleShot(10000, &loop, &QEventLoop::quit);
-    if (!done)
-        loop.exec();
-    return result;
-}
-
-bool waitUntil(const std::function<bool()> &condition, int milliseconds)
-{
-    for (int waited = 0; waited < milliseconds; waited += 100) {
-        if (condition())
-            return true;
-        QEventLoop loop;
-        QTimer::singleShot(100, &loop, &QEventLoop::quit);
-        loop.exec();
-    }
-    return condition();
-}
 
 class MapPageTest : public ::testing::Test
 {

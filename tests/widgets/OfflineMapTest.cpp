@@ -1,6 +1,7 @@
 // The map page without a network: tiles from a store filled beforehand are
 // served through the application's scheme, and where none is at hand the
 // route still shows on a grid with a scale bar (needs a display).
+#include "WebPageScript.h"
 #include "Screenshot.h"
 
 #include "maps/TKTileResponder.h"
@@ -20,34 +21,6 @@
 #include <numbers>
 
 namespace {
-
-QVariant evaluate(QWebEnginePage &page, const QString &script)
-{
-    QVariant result;
-    bool done = false;
-    QEventLoop loop;
-    page.runJavaScript(script, [&](const QVariant &value) {
-        result = value;
-        done = true;
-        loop.quit();
-    });
-    QTimer::singleShot(10000, &loop, &QEventLoop::quit);
-    if (!done)
-        loop.exec();
-    return result;
-}
-
-bool waitUntil(const std::function<bool()> &condition, int milliseconds)
-{
-    for (int waited = 0; waited < milliseconds; waited += 100) {
-        if (condition())
-            return true;
-        QEventLoop loop;
-        QTimer::singleShot(100, &loop, &QEventLoop::quit);
-        loop.exec();
-    }
-    return condition();
-}
 
 // A short drive, latitude and longitude.
 const QList<QPointF> kRoute{{48.1372, 11.5755}, {48.1390, 11.5790}, {48.1420, 11.5830}, {48.1445, 11.5880}};
