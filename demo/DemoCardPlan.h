@@ -51,6 +51,9 @@ public:
     std::vector<BlackBoxSample> samplesOf(const Recording &recording) const;
     int durationSeconds() const { return m_settings.durationSeconds; }
 
+    // A local time as the camera writes it into a file name: YYYYMMDD_hhmmss.
+    static std::string timeField(std::int64_t localSeconds);
+
 private:
     struct Slot {
         const char *prefix;
@@ -63,7 +66,6 @@ private:
     static std::vector<Recording> recordingsFor(const Settings &settings);
     static std::vector<OddFile> oddFilesBeside();
     static std::vector<Slot> slotsFor(const Settings &settings);
-    static std::string timeField(std::int64_t localSeconds);
     static std::set<std::uint64_t> impactSamples(const std::vector<Recording> &recordings);
 
     Settings m_settings;

@@ -3,7 +3,6 @@
 #include "demo/NmeaSentenceWriter.h"
 
 #include <array>
-#include <chrono>
 #include <cmath>
 #include <numbers>
 #include <vector>
@@ -57,23 +56,6 @@ std::uint64_t splitMix(std::uint64_t value)
     return value ^ (value >> 31);
 }
 
-NmeaFix fixAt(std::int64_t utcSeconds, int millisecond)
-{
-    using namespace std::chrono;
-    const sys_seconds time{seconds(utcSeconds)};
-    const sys_days day = floor<days>(time);
-    const year_month_day date{day};
-    const hh_mm_ss clock{time - day};
-    NmeaFix fix;
-    fix.year = static_cast<int>(date.year());
-    fix.month = static_cast<int>(static_cast<unsigned>(date.month()));
-    fix.day = static_cast<int>(static_cast<unsigned>(date.day()));
-    fix.hour = static_cast<int>(clock.hours().count());
-    fix.minute = static_cast<int>(clock.minutes().count());
-    fix.second = static_cast<int>(clock.seconds().count());
-    fix.millisecond = millisecond;
-    return fix;
-}
 
 std::vector<int> firstSatellites(const auto &numbers, int count)
 {
@@ -157,7 +139,7 @@ BlackBoxSample DemoDrive::sampleAt(std::uint64_t index) const
     sample.satellites = satellites;
 
     const int glonass = satellites / 3;
-    NmeaFix fix = fixAt(utcSeconds, static_cast<int>(index % kSamplesPerSecond) * 1000 / kSamplesPerSecond);
+    NmeaFix fix = NmeaFix::at(utcSeconds, static_cast<int>(index % kSamplesPerSecond) * 1000 / kSamplesPerSecond);
     fix.latitudeDegrees = position.latitude;
     fix.longitudeDegrees = position.longitude;
     fix.speedKnots = kmh / 1.852;

@@ -1,30 +1,13 @@
 #include "demo/DemoMorning.h"
 
+#include "demo/DemoCardPlan.h"
 #include "demo/NmeaSentenceWriter.h"
 
-#include <chrono>
 #include <cmath>
-#include <cstdio>
 
 namespace {
 
-constexpr int kLocalUtcOffsetSeconds = 3600;
 constexpr int kImpactPercent = 40;
-
-std::string timeField(std::int64_t utcSeconds)
-{
-    using namespace std::chrono;
-    const sys_seconds time{seconds(utcSeconds + kLocalUtcOffsetSeconds)};
-    const sys_days day = floor<days>(time);
-    const year_month_day date{day};
-    const hh_mm_ss clock{time - day};
-    char text[32];
-    std::snprintf(text, sizeof text, "%04d%02u%02u_%02d%02d%02d", static_cast<int>(date.year()),
-                  static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()),
-                  static_cast<int>(clock.hours().count()), static_cast<int>(clock.minutes().count()),
-                  static_cast<int>(clock.seconds().count()));
-    return text;
-}
 
 double degreesOf(double nmea)
 {
@@ -34,18 +17,7 @@ double degreesOf(double nmea)
 
 NmeaFix fixAt(std::int64_t utcSeconds, double latitude, double longitude)
 {
-    using namespace std::chrono;
-    const sys_seconds time{seconds(utcSeconds)};
-    const sys_days day = floor<days>(time);
-    const year_month_day date{day};
-    const hh_mm_ss clock{time - day};
-    NmeaFix fix;
-    fix.year = static_cast<int>(date.year());
-    fix.month = static_cast<int>(static_cast<unsigned>(date.month()));
-    fix.day = static_cast<int>(static_cast<unsigned>(date.day()));
-    fix.hour = static_cast<int>(clock.hours().count());
-    fix.minute = static_cast<int>(clock.minutes().count());
-    fix.second = static_cast<int>(clock.seconds().count());
+    NmeaFix fix = NmeaFix::at(utcSeconds);
     fix.latitudeDegrees = latitude;
     fix.longitudeDegrees = longitude;
     fix.satellitesUsed = 8;
@@ -80,7 +52,7 @@ DemoMorning::DemoMorning(int durationSeconds, std::uint64_t seed)
 
 void DemoMorning::add(const char *prefix, Source source, std::int64_t startUtc, std::uint64_t firstSample, bool hasImpact)
 {
-    const std::string stem = prefix + timeField(startUtc);
+    const std::string stem = prefix + DemoCardPlan::timeField(startUtc + DemoCardPlan::kLocalUtcOffsetSeconds);
     const auto samples = static_cast<std::uint64_t>(m_durationSeconds) * DemoDrive::kSamplesPerSecond;
     for (const auto &[camera, suffix] : {std::pair{DemoCardPlan::Camera::Front, "_F.MP4"}, std::pair{DemoCardPlan::Camera::Rear, "_R.MP4"}}) {
         m_recordings.push_back({stem + suffix, camera, firstSample, samples, hasImpact});

@@ -1,7 +1,8 @@
 #include "demo/NmeaSentenceWriter.h"
 
-#include <cmath>
 #include <algorithm>
+#include <chrono>
+#include <cmath>
 #include <cstdio>
 
 namespace {
@@ -78,4 +79,22 @@ std::string NmeaSentenceWriter::gsa(const std::vector<int> &satelliteNumbers, do
     }
     body += format(",%.1f,%.1f,%.1f", hdop * 1.6, hdop, hdop * 1.3);
     return withChecksum(body);
+}
+
+NmeaFix NmeaFix::at(std::int64_t utcSeconds, int millisecond)
+{
+    using namespace std::chrono;
+    const sys_seconds time{seconds(utcSeconds)};
+    const sys_days day = floor<days>(time);
+    const year_month_day date{day};
+    const hh_mm_ss clock{time - day};
+    NmeaFix fix;
+    fix.year = static_cast<int>(date.year());
+    fix.month = static_cast<int>(static_cast<unsigned>(date.month()));
+    fix.day = static_cast<int>(static_cast<unsigned>(date.day()));
+    fix.hour = static_cast<int>(clock.hours().count());
+    fix.minute = static_cast<int>(clock.minutes().count());
+    fix.second = static_cast<int>(clock.seconds().count());
+    fix.millisecond = millisecond;
+    return fix;
 }

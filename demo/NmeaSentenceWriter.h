@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,6 +22,9 @@ struct NmeaFix {
     double hdop = 0;
     double altitudeMetres = 0;
     bool valid = true;
+
+    // A fix dated at a UTC instant (seconds since 1970), the rest left as declared.
+    static NmeaFix at(std::int64_t utcSeconds, int millisecond = 0);
 };
 
 // Writes NMEA 0183 sentences with correct checksums, without line ends.
